@@ -1,0 +1,55 @@
+#include "date_time.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr qint64 SecondsPerDayWhole = 86400;
+
+// Durations beyond what the text form can hold are cut to its largest value.
+constexpr double LongestDays = 999999999.0;
+
+double Sanitised(double days)
+{
+    return days > 0 ? std::min(days, LongestDays) : 0.0;
+}
+
+QString ClockText(qint64 secondsOfDay)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(secondsOfDay / 3600, 2, 10, QLatin1Char('0'))
+        .arg(secondsOfDay / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(secondsOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString FormatLongTime(double days)
+{
+    // Through milliseconds first, so 83 seconds held as a fraction of a day never
+    // shows as 82.999... truncated to 82.
+    const auto milliseconds = static_cast<qint64>(std::round(std::fmod(Sanitised(days), 1.0) * SecondsPerDay * 1000.0));
+    return ClockText(milliseconds / 1000 % SecondsPerDayWhole);
+}
+
+QString DurationToText(double days)
+{
+    const qint64 seconds = std::llround(Sanitised(days) * SecondsPerDay);
+    const qint64 wholeDays = seconds / SecondsPerDayWhole;
+    const QString clock = ClockText(seconds % SecondsPerDayWhole);
+    return wholeDays == 0 ? clock : QString::number(wholeDays) + QLatin1Char('.') + clock;
+}
+
+std::optional<double> TextToDuration(const QString& text)
+{
+    if (text == QLatin1String("0")) return 0.0;
+    static const QRegularExpression form(QStringLiteral(R"(^(?:(\d{1,9})\.)?([01]\d|2[0-3]):([0-5]\d):([0-5]\d)$)"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const qint64 seconds = match.captured(1).toLongLong() * SecondsPerDayWhole + match.captured(2).toLongLong() * 3600
+                           + match.captured(3).toLongLong() * 60 + match.captured(4).toLongLong();
+    return static_cast<double>(seconds) / SecondsPerDay;
+}
