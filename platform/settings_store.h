@@ -14,11 +14,12 @@ public:
     SettingsStore() = default;
     // A store under a folder of the caller's, so tests never touch the user's records.
     explicit SettingsStore(QString folder);
+    virtual ~SettingsStore() = default;
 
-    [[nodiscard]] QString GetSetting(const QString& application, const QString& section, const QString& key,
+    [[nodiscard]] virtual QString GetSetting(const QString& application, const QString& section, const QString& key,
                                      const QString& fallback) const;
     // False when the value could not be written to disk.
-    bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
+    virtual bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
 
 private:
     [[nodiscard]] std::unique_ptr<QSettings> Open(const QString& application) const;
