@@ -1,0 +1,88 @@
+#include "move_executor.h"
+
+#include "animator.h"
+#include "board/collapse.h"
+#include "board/game_board.h"
+#include "board/game_over.h"
+#include "board_painter.h"
+#include "game_flow.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "scores/settings.h"
+
+namespace {
+
+// Best times are kept only for games ending with fewer bricks than this.
+constexpr int RecordBelowBricksLeft = 10;
+
+const QString GameOverTitle = QStringLiteral("Game over!");
+
+} // namespace
+
+void MoveExecutor::RemoveGroup(const BrickCollection& group)
+{
+    parts.painter.EraseBricks(group);
+    parts.painter.ShowBuffer();
+    for (const BrickRef& brick : group) {
+        parts.game.Board[static_cast<std::size_t>(brick->Index)].reset();
+    }
+    BrickCollection slide;
+    BrickCollection fall;
+    PlanCollapse(parts.game.Board, slide, fall);
+    parts.animator.AnimateFall(fall);
+    parts.animator.AnimateSlide(slide);
+    parts.game.BricksLeft -= static_cast<int>(group.Count());
+    parts.flow.ShowBricksLeft();
+    if (IsGameOver(parts.game.Board)) EndGame();
+}
+
+void MoveExecutor::EndGame()
+{
+    if (parts.game.BricksLeft < RecordBelowBricksLeft) RecordBestTime();
+    if (parts.game.BricksLeft != 0 && AcceptsRetry()) {
+        parts.flow.RetryGame();
+        return;
+    }
+    OfferNewGame();
+}
+
+void MoveExecutor::RecordBestTime()
+{
+    const int bricksLeft = parts.game.BricksLeft;
+    const double finishingTime = parts.clock.Now() - parts.flow.StartTime();
+    const double best = parts.settings.GetBestTime(bricksLeft);
+    // An equal time does not take the record.
+    if (best == 0 || finishingTime < best) SaveRecord(bricksLeft, finishingTime);
+}
+
+void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
+{
+    const QString prompt = QStringLiteral("You are the fastest to clear %1.\r\nEnter you're name:").arg(CellCount - bricksLeft);
+    const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
+    // A cancelled entry still keeps the record, under an empty name.
+    const bool nameSaved = parts.settings.SaveBestName(bricksLeft, name);
+    const bool timeSaved = parts.settings.SaveBestTime(bricksLeft, finishingTime);
+    if (!nameSaved || !timeSaved) {
+        parts.dialogs.MsgBox(parts.flow.DialogOwner(),
+                             QStringLiteral("Your time could not be saved: the settings file cannot be written."),
+                             MessageStyle::OkWarning, QString());
+    }
+}
+
+bool MoveExecutor::AcceptsRetry()
+{
+    const QString prompt = QStringLiteral("You have not cleared all bricks?\r\nWould you like to retry?");
+    return parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::RetryCancelQuestion, GameOverTitle)
+           == MessageAnswer::Retry;
+}
+
+void MoveExecutor::OfferNewGame()
+{
+    const QString prompt = QStringLiteral("Would you like to play a new game?");
+    if (parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::YesNoQuestion, GameOverTitle)
+        == MessageAnswer::Yes) {
+        parts.flow.NewGame();
+    } else {
+        parts.flow.StopClock();
+    }
+}

@@ -1,0 +1,77 @@
+#include "pointer_tracker.h"
+
+#include "board/game_board.h"
+#include "board/group_search.h"
+#include "board_painter.h"
+
+#include <cmath>
+
+namespace {
+// A group of one brick only flashes; removal takes two or more.
+constexpr std::size_t SmallestRemovableGroup = 2;
+} // namespace
+
+PointerTracker::PointerTracker(const GameBoard& game, BoardPainter& painter, GroupHandler removeGroup)
+    : game(game), painter(painter), removeGroup(std::move(removeGroup))
+{
+}
+
+int PointerTracker::GetIndex(int x, int y)
+{
+    if (y < 0) return -1;
+    const int row = y / CellSize;
+    if (row >= BoardRows) return -1;
+    if (x < 0) return -1;
+    const int column = x / CellSize;
+    if (column >= BoardColumns) return -1;
+    return row * BoardColumns + column;
+}
+
+void PointerTracker::SetPressed(bool value)
+{
+    if (!Selection || value == pressed) return;
+    painter.PaintBricks(*Selection, value);
+    painter.ShowBuffer();
+    pressed = value;
+}
+
+void PointerTracker::MouseDown(Qt::MouseButtons button, QPointF position)
+{
+    if (!(button & Qt::LeftButton)) return;
+    // A release lost to another window must neither leave the old group drawn pressed
+    // nor let it be removed by this press's release.
+    SetPressed(false);
+    Selection.reset();
+    const int i = IndexAt(position);
+    if (i < 0) return;
+    Selection = FindGroup(game.Board, game.Board[static_cast<std::size_t>(i)]);
+    SetPressed(true);
+}
+
+void PointerTracker::MouseMove(Qt::MouseButtons buttons, QPointF position)
+{
+    if (!(buttons & Qt::LeftButton) || !Selection) return;
+    const int i = IndexAt(position);
+    SetPressed(i >= 0 && Selection->FindByIndex(i) != nullptr);
+}
+
+void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
+{
+    if (!(button & Qt::LeftButton) || !Selection) return;
+    if (pressed && Selection->Count() >= SmallestRemovableGroup) {
+        // The group's bricks leave the board, so nothing is drawn normal again.
+        const BrickCollection group = std::move(*Selection);
+        Selection.reset();
+        pressed = false;
+        removeGroup(group);
+        return;
+    }
+    SetPressed(false);
+    Selection.reset();
+}
+
+int PointerTracker::IndexAt(QPointF position)
+{
+    // Halves round to the even neighbour, the default rounding mode.
+    return GetIndex(static_cast<int>(std::nearbyint(position.x())), static_cast<int>(std::nearbyint(position.y())));
+}

@@ -1,0 +1,222 @@
+#include "frm_main.h"
+
+#include "drawing/board_surface.h"
+#include "drawing/brick_picture.h"
+#include "platform/clock.h"
+#include "platform/date_time.h"
+#include "platform/dialogs.h"
+#include "scores/frm_high_score.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+// Where the board's top-left corner first appears on the screen.
+constexpr QPoint DesignClientPosition(271, 81);
+// The client area as designed, before the first fitting replaces it.
+constexpr QSize DesignClientSize(320, 466);
+constexpr int TimerInterval = 200;
+
+const QString BricksPanel = QStringLiteral("Bricks");
+const QString TimePanel = QStringLiteral("Time");
+
+} // namespace
+
+frmMain::frmMain(const Services& services, QWidget* parent)
+    : QMainWindow(parent), services(services), settings(services.store), Images(BrickPicture::LoadSlots()),
+      surface(new BoardSurface(this)), painter(*surface), animator(painter, services.ticks),
+      moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
+      pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group); }),
+      Timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Bricks"));
+    // A fixed border: a title and a close box, but no way to resize, maximise or minimise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setCentralWidget(surface);
+    connect(surface, &BoardSurface::MouseDown, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseDown(b, p); });
+    connect(surface, &BoardSurface::MouseMove, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseMove(b, p); });
+    connect(surface, &BoardSurface::MouseUp, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseUp(b, p); });
+    CreateMenus();
+    CreateStatusBar();
+    Timer->setInterval(TimerInterval);
+    connect(Timer, &QTimer::timeout, this, &frmMain::Timer_Timer);
+    PlaceAtDesignPosition();
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateMenus()
+{
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    const auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, void (frmMain::*handler)()) {
+        QAction* item = menu->addAction(caption, this, handler);
+        item->setObjectName(name);
+        return item;
+    };
+    addItem(mnuFile, QStringLiteral("mnuFileNewGame"), QStringLiteral("&New game"), &frmMain::mnuFileNewGame_Click);
+    addItem(mnuFile, QStringLiteral("mnuFileRetry"), QStringLiteral("&Retry"), &frmMain::mnuFileRetry_Click);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileLine1"));
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"), &frmMain::mnuFileExit_Click);
+
+    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuViewStatusbar = addItem(mnuView, QStringLiteral("mnuViewStatusbar"), QStringLiteral("&Statusbar"),
+                               &frmMain::mnuViewStatusbar_Click);
+    mnuViewStatusbar->setCheckable(true);
+    mnuViewStatusbar->setChecked(true);
+    addItem(mnuView, QStringLiteral("mnuViewHighScore"), QStringLiteral("&High score"), &frmMain::mnuViewHighScore_Click);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+}
+
+void frmMain::CreateStatusBar()
+{
+    // The window has a fixed size, so there is nothing to grip.
+    statusBar()->setSizeGripEnabled(false);
+    for (const auto& [key, designText] : {std::pair{BricksPanel, QStringLiteral("Blocks:")}, std::pair{TimePanel, QStringLiteral("Time:")}}) {
+        auto* panel = new QLabel(designText, statusBar());
+        panel->setObjectName(key);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // Wide enough for its longest text, so the panels do not jump as the clock runs.
+        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 2 * panel->frameWidth() + 8);
+        statusBar()->addWidget(panel);
+    }
+}
+
+QLabel* frmMain::Panel(const QString& key) const
+{
+    return statusBar()->findChild<QLabel*>(key, Qt::FindDirectChildrenOnly);
+}
+
+void frmMain::PlaceAtDesignPosition()
+{
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(QRect(DesignClientPosition - QPoint(0, menuHeight), DesignClientSize + QSize(0, menuHeight)));
+    setFixedSize(size());
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing counts as an activation, also where no window manager activates.
+    if (!event->spontaneous()) Form_Activate();
+}
+
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (askBeforeClosing && !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Timer->stop();
+    event->accept();
+}
+
+void frmMain::Unload()
+{
+    askBeforeClosing = false;
+    close();
+}
+
+void frmMain::Form_Load()
+{
+    NewGame();
+}
+
+void frmMain::Form_Activate()
+{
+    FitWindow();
+}
+
+bool frmMain::Form_QueryUnload()
+{
+    return services.dialogs.MsgBox(this, QStringLiteral("Do you want to exit?"), MessageStyle::YesNoQuestion, QString())
+           != MessageAnswer::No;
+}
+
+void frmMain::NewGame()
+{
+    game.GenerateBoard(services.random, Images);
+    painter.Render(game.Board);
+    painter.ShowBuffer();
+    startTime = services.clock.Now();
+    Timer->start();
+    ShowBricksLeft();
+}
+
+void frmMain::RetryGame()
+{
+    game.RestoreStartBoard();
+    painter.Render(game.Board);
+    painter.ShowBuffer();
+    startTime = services.clock.Now();
+    Timer->start();
+    ShowBricksLeft();
+}
+
+void frmMain::FitWindow()
+{
+    // Inside this window the only frame around the client area is the menu bar, whose
+    // height depends on whether its items wrap; it is measured each time, not assumed.
+    const QSize outer = size();
+    const QSize client(width(), height() - menuBar()->height());
+    const int statusBarTerm = statusBar()->isHidden() ? 0 : statusBar()->height();
+    setFixedSize(outer.width() - client.width() + painter.Buffer().width(),
+                 outer.height() - client.height() + painter.Buffer().height() + statusBarTerm);
+}
+
+void frmMain::Timer_Timer()
+{
+    Panel(TimePanel)->setText(FormatLongTime(services.clock.Now() - startTime));
+}
+
+void frmMain::ShowBricksLeft()
+{
+    Panel(BricksPanel)->setText(QString::number(game.BricksLeft));
+}
+
+void frmMain::StopClock()
+{
+    Timer->stop();
+}
+
+void frmMain::mnuFileNewGame_Click()
+{
+    NewGame();
+}
+
+void frmMain::mnuFileRetry_Click()
+{
+    RetryGame();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuViewStatusbar_Click()
+{
+    // The item has flipped its own check mark already; the status bar follows it.
+    statusBar()->setVisible(mnuViewStatusbar->isChecked());
+    FitWindow();
+}
+
+void frmMain::mnuViewHighScore_Click()
+{
+    if (highScore == nullptr) highScore = new frmHighScore(settings, this);
+    highScore->exec();
+}

@@ -1,1 +1,30 @@
-int main() { return 0; }
+#include "frm_main.h"
+
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+#include "platform/termination_signal.h"
+#include "platform/ticks.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+
+    SystemClock clock;
+    SystemTicks ticks;
+    Random random;
+    QtDialogs dialogs;
+    SettingsStore store;
+    frmMain window({clock, ticks, random, dialogs, store});
+
+    // The system or the desktop session is ending the program: no question, just end.
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::Received, &window, &frmMain::Unload);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &frmMain::Unload);
+
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,85 @@
+#ifndef MAIN_WINDOW_FRM_MAIN_H
+#define MAIN_WINDOW_FRM_MAIN_H
+
+#include "board/game_board.h"
+#include "drawing/animator.h"
+#include "drawing/board_painter.h"
+#include "drawing/game_flow.h"
+#include "drawing/move_executor.h"
+#include "drawing/pointer_tracker.h"
+#include "platform/services.h"
+#include "scores/settings.h"
+
+#include <QMainWindow>
+
+class BoardSurface;
+class QAction;
+class QLabel;
+class QTimer;
+class frmHighScore;
+
+// The game's window: the board, the menus, the status bar with the brick count and the
+// clock, and the life of a game from its start to a retry or a new one.
+class frmMain final : public QMainWindow, private GameFlow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(const Services& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The bricks in play and their looks, open to tests that set up a position.
+    [[nodiscard]] GameBoard& Game() { return game; }
+    [[nodiscard]] const PictureSlots& Pictures() const { return Images; }
+    [[nodiscard]] const BoardSurface& Surface() const { return *surface; }
+
+    // Ends the program without asking: the session is ending or the system asked.
+    void Unload();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateStatusBar();
+    [[nodiscard]] QLabel* Panel(const QString& key) const;
+    void PlaceAtDesignPosition();
+
+    void Form_Load();
+    void Form_Activate();
+    [[nodiscard]] bool Form_QueryUnload();
+    void FitWindow();
+    void Timer_Timer();
+
+    void mnuFileNewGame_Click();
+    void mnuFileRetry_Click();
+    void mnuFileExit_Click();
+    void mnuViewStatusbar_Click();
+    void mnuViewHighScore_Click();
+
+    // GameFlow
+    [[nodiscard]] double StartTime() const override { return startTime; }
+    void ShowBricksLeft() override;
+    void StopClock() override;
+    void RetryGame() override;
+    void NewGame() override;
+    [[nodiscard]] QWidget* DialogOwner() override { return this; }
+
+    Services services;
+    Settings settings;
+    PictureSlots Images;
+    GameBoard game;
+    BoardSurface* surface;
+    BoardPainter painter;
+    Animator animator;
+    MoveExecutor moves;
+    PointerTracker pointer;
+    QTimer* Timer;
+    QAction* mnuViewStatusbar = nullptr;
+    frmHighScore* highScore = nullptr;
+    double startTime = 0;
+    bool askBeforeClosing = true;
+};
+
+#endif
