@@ -42,8 +42,9 @@ void GameBoard::GenerateBoard(Random& random, const PictureSlots& Images)
 
 void GameBoard::RestoreStartBoard()
 {
+    BricksLeft = 0;
     for (std::size_t i = 0; i < Board.size(); ++i) {
-        Board[i] = StartBoard[i]->Clone();
+        Board[i] = StartBoard[i] ? StartBoard[i]->Clone() : nullptr;
+        if (Board[i]) ++BricksLeft;
     }
-    BricksLeft = CellCount;
 }

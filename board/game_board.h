@@ -25,7 +25,7 @@ public:
 
     // Deals a new board in runs of one to three bricks of one colour.
     void GenerateBoard(Random& random, const PictureSlots& Images);
-    // Puts fresh copies of the starting bricks back on every cell.
+    // Puts fresh copies of the starting bricks back on their cells.
     void RestoreStartBoard();
 };
 

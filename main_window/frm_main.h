@@ -29,6 +29,7 @@ public:
 
     // The bricks in play and their looks, open to tests that set up a position.
     [[nodiscard]] GameBoard& Game() { return game; }
+    [[nodiscard]] const GameBoard& Game() const { return game; }
     [[nodiscard]] const PictureSlots& Pictures() const { return Images; }
     [[nodiscard]] const BoardSurface& Surface() const { return *surface; }
 
