@@ -28,7 +28,8 @@ public:
     void AdvanceSeconds(double seconds) { now += seconds / SecondsPerDay; }
 
 private:
-    double now = 46000.25;
+    // Counting from 0 keeps sums of whole seconds exact, so equal times compare equal.
+    double now = 0;
 };
 
 // Every sleep moves the counter on by the time slept; a test may hook each sleep.
@@ -65,9 +66,28 @@ public:
         return names.isEmpty() ? QString() : names.dequeue();
     }
 
+    void Answer(std::initializer_list<MessageAnswer> next)
+    {
+        for (const MessageAnswer answer : next) answers.enqueue(answer);
+    }
+
     QQueue<MessageAnswer> answers;
     QQueue<QString> names;
     QList<Shown> shown;
+};
+
+// A private store that keeps the order of writes and can be made to refuse them.
+class RecordingStore final : public SettingsStore {
+public:
+    using SettingsStore::SettingsStore;
+    bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value) override
+    {
+        saved.append(section + QLatin1Char('/') + key);
+        return !refuseWrites && SettingsStore::SaveSetting(application, section, key, value);
+    }
+
+    QStringList saved;
+    bool refuseWrites = false;
 };
 
 struct GameFixture {
@@ -76,7 +96,7 @@ struct GameFixture {
     Random random{12345, [] { return std::uint64_t{777}; }};
     ScriptedDialogs dialogs;
     QTemporaryDir folder;
-    SettingsStore store{folder.path()};
+    RecordingStore store{folder.path()};
     frmMain window{Services{clock, ticks, random, dialogs, store}};
 
     QString PanelText(const QString& key) const
