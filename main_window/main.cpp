@@ -20,10 +20,15 @@ int main(int argc, char* argv[])
     SettingsStore store;
     frmMain window({clock, ticks, random, dialogs, store});
 
-    // The system or the desktop session is ending the program: no question, just end.
+    // The system or the desktop session is ending the program: no question, just end,
+    // also from inside an open dialogue.
+    const auto endNow = [&window] {
+        window.Unload();
+        QCoreApplication::exit(0);
+    };
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::Received, &window, &frmMain::Unload);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, &frmMain::Unload);
+    QObject::connect(&termination, &TerminationSignal::Received, &window, endNow);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, endNow);
 
     window.show();
     return QApplication::exec();
