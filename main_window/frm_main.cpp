@@ -150,16 +150,17 @@ bool frmMain::Form_QueryUnload()
 void frmMain::NewGame()
 {
     game.GenerateBoard(services.random, Images);
-    painter.Render(game.Board);
-    painter.ShowBuffer();
-    startTime = services.clock.Now();
-    Timer->start();
-    ShowBricksLeft();
+    BeginPlay();
 }
 
 void frmMain::RetryGame()
 {
     game.RestoreStartBoard();
+    BeginPlay();
+}
+
+void frmMain::BeginPlay()
+{
     painter.Render(game.Board);
     painter.ShowBuffer();
     startTime = services.clock.Now();

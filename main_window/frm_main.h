@@ -52,6 +52,8 @@ private:
     [[nodiscard]] bool Form_QueryUnload();
     void FitWindow();
     void Timer_Timer();
+    // Shows the board just dealt or restored and starts the clock on it.
+    void BeginPlay();
 
     void mnuFileNewGame_Click();
     void mnuFileRetry_Click();
