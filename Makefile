@@ -3,10 +3,15 @@
 PRESET ?= dev
 BUILD := build/$(PRESET)
 
-PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils
+PREFIX ?= /usr/local
+
+# dpkg-dev and file let CPack work out the package's dependencies; desktop-file-utils
+# and appstream check the installed desktop entry and metainfo.
+PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils \
+	desktop-file-utils appstream dpkg-dev file
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test test-asan build deps clean
+.PHONY: run test test-asan build deps clean install deb
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -18,6 +23,14 @@ test: build
 
 test-asan:
 	$(MAKE) test PRESET=asan
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The package is built from the optimised build: build/release/bricks_VERSION_ARCH.deb.
+deb:
+	$(MAKE) build PRESET=release
+	cd build/release && cpack
 
 build: deps
 	cmake --preset $(PRESET)

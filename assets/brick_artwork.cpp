@@ -1,8 +1,11 @@
 // Draws the ten brick pictures: brick01..05.png are the raised tiles of the
-// five colours, brick06..10.png the same colours pushed in.
-// Usage: brick_artwork OUTPUT_FOLDER
+// five colours, brick06..10.png the same colours pushed in; brickNN@2x.png are the
+// same pictures at twice the resolution, for high-density screens. Given a second
+// folder, also draws the application icon there: iconN.png at N pixels and icon.svg.
+// Usage: brick_artwork BRICK_FOLDER [ICON_FOLDER]
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 
@@ -106,29 +109,36 @@ double bodyChannel(double base, double gain, double shade, double white)
     return std::clamp(base * gain * shade * (1.0 - white) + 255.0 * white, 0.0, 255.0);
 }
 
-QImage drawBrick(const Look &look, const Rgb &gain)
+// The colour at (x, y) of a brick, in the units of its 32-pixel picture: the board shows
+// outside the rounded outline.
+Rgb brickColour(const Look &look, const Rgb &gain, double x, double y)
 {
-    QImage image(Size, Size, QImage::Format_RGB888);
+    if (!insideRoundedSquare(x, y, 0.0, CornerRadius))
+        return {double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())};
+    if (!insideRoundedSquare(x, y, 1.0, CornerRadius - 1.0)) {
+        const double level = rimLevel(x, y, look.pressed);
+        return {level, level, level};
+    }
+    const double shade = look.pressed ? pressedShade(x, y) : raisedShade(x, y);
+    const double white = look.pressed ? 0.0 : gloss(x, y);
+    return {bodyChannel(look.target.r, gain.r, shade, white), bodyChannel(look.target.g, gain.g, shade, white),
+            bodyChannel(look.target.b, gain.b, shade, white)};
+}
+
+// The picture at `scale` image pixels per picture unit. The shapes are sampled, never
+// resized, so every scale has outlines as sharp as the first.
+QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1)
+{
+    const int pixels = Size * scale;
+    QImage image(pixels, pixels, QImage::Format_RGB888);
     constexpr double step = 1.0 / Samples;
-    for (int py = 0; py < Size; ++py) {
-        for (int px = 0; px < Size; ++px) {
+    for (int py = 0; py < pixels; ++py) {
+        for (int px = 0; px < pixels; ++px) {
             Rgb sum;
             for (int sy = 0; sy < Samples; ++sy) {
                 for (int sx = 0; sx < Samples; ++sx) {
-                    const double x = px + (sx + 0.5) * step, y = py + (sy + 0.5) * step;
-                    Rgb c;
-                    if (!insideRoundedSquare(x, y, 0.0, CornerRadius)) {
-                        c = {double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())};
-                    } else if (!insideRoundedSquare(x, y, 1.0, CornerRadius - 1.0)) {
-                        const double level = rimLevel(x, y, look.pressed);
-                        c = {level, level, level};
-                    } else {
-                        const double shade = look.pressed ? pressedShade(x, y) : raisedShade(x, y);
-                        const double white = look.pressed ? 0.0 : gloss(x, y);
-                        c = {bodyChannel(look.target.r, gain.r, shade, white),
-                             bodyChannel(look.target.g, gain.g, shade, white),
-                             bodyChannel(look.target.b, gain.b, shade, white)};
-                    }
+                    const double x = (px + (sx + 0.5) * step) / scale, y = (py + (sy + 0.5) * step) / scale;
+                    const Rgb c = brickColour(look, gain, x, y);
                     sum.r += c.r;
                     sum.g += c.g;
                     sum.b += c.b;
@@ -165,7 +175,7 @@ double correctedGain(double gain, double target, double measured)
 
 // Shading, gloss and clipping move the average away from the intended colour, so
 // the gain of each channel is corrected until the body averages to that colour.
-QImage drawCorrectedBrick(const Look &look)
+Rgb correctedGain(const Look &look)
 {
     constexpr int Rounds = 30;
     Rgb gain{1, 1, 1};
@@ -176,24 +186,158 @@ QImage drawCorrectedBrick(const Look &look)
                 correctedGain(gain.b, look.target.b, measured.b)};
         image = drawBrick(look, gain);
     }
+    return gain;
+}
+
+// The icon: four raised bricks, two by two, on a rounded square of board.
+constexpr double IconUnits = 72.0; // picture units across the icon
+constexpr double IconMargin = 4.0;
+constexpr double IconRadius = 8.0;
+constexpr std::array<int, 4> IconLooks{1, 2, 3, 4}; // indexes into Looks, row by row
+
+struct IconBrick {
+    const Look &look;
+    Rgb gain;
+};
+
+// The colour of one sample of the icon and how much of it the icon covers.
+struct Rgba {
+    Rgb colour;
+    double alpha;
+};
+
+Rgba iconColour(const std::array<IconBrick, 4> &bricks, double x, double y)
+{
+    // The rounded square, as a brick outline of the icon's size.
+    const double toBrick = Size / IconUnits;
+    const double radius = IconRadius * toBrick;
+    if (!insideRoundedSquare(x * toBrick, y * toBrick, 0.0, radius))
+        return {{0, 0, 0}, 0.0};
+    const double bx = x - IconMargin, by = y - IconMargin;
+    if (bx < 0 || by < 0 || bx >= 2 * Size || by >= 2 * Size)
+        return {{double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())}, 1.0};
+    const IconBrick &brick = bricks[std::size_t(int(by / Size) * 2 + int(bx / Size))];
+    return {brickColour(brick.look, brick.gain, std::fmod(bx, Size), std::fmod(by, Size)), 1.0};
+}
+
+QImage drawIcon(const std::array<IconBrick, 4> &bricks, int pixels)
+{
+    // Enough samples for a quarter of a unit between them, so the thin rim shows at 16 pixels too.
+    const int samples = int(std::ceil(4.0 * IconUnits / pixels));
+    const double unitsPerPixel = IconUnits / pixels;
+    QImage image(pixels, pixels, QImage::Format_ARGB32);
+    for (int py = 0; py < pixels; ++py) {
+        for (int px = 0; px < pixels; ++px) {
+            Rgba sum{{0, 0, 0}, 0};
+            for (int sy = 0; sy < samples; ++sy) {
+                for (int sx = 0; sx < samples; ++sx) {
+                    const double x = (px + (sx + 0.5) / samples) * unitsPerPixel;
+                    const double y = (py + (sy + 0.5) / samples) * unitsPerPixel;
+                    const Rgba c = iconColour(bricks, x, y);
+                    sum.colour.r += c.colour.r * c.alpha;
+                    sum.colour.g += c.colour.g * c.alpha;
+                    sum.colour.b += c.colour.b * c.alpha;
+                    sum.alpha += c.alpha;
+                }
+            }
+            const auto channel = [&sum](double premultiplied) {
+                return sum.alpha > 0 ? int(std::lround(premultiplied / sum.alpha)) : 0;
+            };
+            image.setPixelColor(px, py, QColor(channel(sum.colour.r), channel(sum.colour.g), channel(sum.colour.b),
+                                               int(std::lround(255.0 * sum.alpha / (samples * samples)))));
+        }
+    }
     return image;
+}
+
+QString svgColour(const Rgb &c)
+{
+    return QColor(int(std::lround(c.r)), int(std::lround(c.g)), int(std::lround(c.b))).name();
+}
+
+// The same icon as shapes: each brick a white rim around its colour, shaded from the top
+// left to the bottom right, with the gloss as a soft white spot.
+QByteArray iconSvg(const std::array<IconBrick, 4> &bricks)
+{
+    QString svg = QStringLiteral(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"72\" height=\"72\" viewBox=\"0 0 72 72\">\n"
+        "  <defs>\n"
+        "    <linearGradient id=\"shade\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">\n"
+        "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.2\"/>\n"
+        "      <stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
+        "      <stop offset=\"1\" stop-color=\"#000000\" stop-opacity=\"0.3\"/>\n"
+        "    </linearGradient>\n"
+        "    <radialGradient id=\"gloss\">\n"
+        "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.45\"/>\n"
+        "      <stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
+        "    </radialGradient>\n"
+        "  </defs>\n");
+    svg += QStringLiteral("  <rect width=\"72\" height=\"72\" rx=\"%1\" fill=\"%2\"/>\n")
+               .arg(IconRadius)
+               .arg(BoardColour.name());
+    for (std::size_t i = 0; i < bricks.size(); ++i) {
+        const double left = IconMargin + Size * double(i % 2), top = IconMargin + Size * double(i / 2);
+        const Rgb &target = bricks[i].look.target, &gain = bricks[i].gain;
+        const Rgb colour{bodyChannel(target.r, gain.r, 1.0, 0.0), bodyChannel(target.g, gain.g, 1.0, 0.0),
+                         bodyChannel(target.b, gain.b, 1.0, 0.0)};
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"32\" height=\"32\" rx=\"5\" fill=\"#ffffff\"/>\n"
+                              "  <rect x=\"%3\" y=\"%4\" width=\"30\" height=\"30\" rx=\"4\" fill=\"%5\"/>\n"
+                              "  <rect x=\"%3\" y=\"%4\" width=\"30\" height=\"30\" rx=\"4\" fill=\"url(#shade)\"/>\n"
+                              "  <ellipse cx=\"%6\" cy=\"%7\" rx=\"12\" ry=\"9\" fill=\"url(#gloss)\"/>\n")
+                   .arg(left)
+                   .arg(top)
+                   .arg(left + 1)
+                   .arg(top + 1)
+                   .arg(svgColour(colour))
+                   .arg(left + 11)
+                   .arg(top + 10);
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s BRICK_FOLDER [ICON_FOLDER]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    std::array<Rgb, Looks.size()> gains;
     for (std::size_t i = 0; i < Looks.size(); ++i) {
-        const QString path = folder.filePath(QStringLiteral("brick%1.png").arg(i + 1, 2, 10, QLatin1Char('0')));
-        if (!drawCorrectedBrick(Looks[i]).save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        // The colours are measured at 1x, so both resolutions show the same colour.
+        gains[i] = correctedGain(Looks[i]);
+        const QString name = QStringLiteral("brick%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+        if (!save(drawBrick(Looks[i], gains[i]), folder.filePath(name + QStringLiteral(".png")))
+            || !save(drawBrick(Looks[i], gains[i], 2), folder.filePath(name + QStringLiteral("@2x.png"))))
             return 1;
-        }
+    }
+    if (argc == 2)
+        return 0;
+
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    std::array<IconBrick, 4> bricks{{{Looks[IconLooks[0]], gains[IconLooks[0]]},
+                                     {Looks[IconLooks[1]], gains[IconLooks[1]]},
+                                     {Looks[IconLooks[2]], gains[IconLooks[2]]},
+                                     {Looks[IconLooks[3]], gains[IconLooks[3]]}}};
+    for (const int pixels : {16, 32, 48, 64, 128, 256}) {
+        if (!save(drawIcon(bricks, pixels), icons.filePath(QStringLiteral("icon%1.png").arg(pixels))))
+            return 1;
+    }
+    QFile svg(icons.filePath(QStringLiteral("icon.svg")));
+    if (!svg.open(QIODevice::WriteOnly) || svg.write(iconSvg(bricks)) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
+        return 1;
     }
     return 0;
 }

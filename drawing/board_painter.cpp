@@ -5,18 +5,31 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 const QColor BoardPainter::BackColor(100, 135, 220);
 
-BoardPainter::BoardPainter(Screen& screen) : buffer(BoardWidth, BoardHeight, QImage::Format_RGB32), screen(screen)
+BoardPainter::BoardPainter(Screen& screen, qreal devicePixelRatio) : screen(screen)
 {
+    UseDevicePixelRatio(devicePixelRatio);
+}
+
+bool BoardPainter::UseDevicePixelRatio(qreal ratio)
+{
+    const int pixels = std::max(1, static_cast<int>(std::lround(CellSize * ratio)));
+    if (pixels == cellPixels) return false;
+    cellPixels = pixels;
+    buffer = QImage(BoardColumns * cellPixels, BoardRows * cellPixels, QImage::Format_RGB32);
+    buffer.setDevicePixelRatio(static_cast<qreal>(cellPixels) / CellSize);
     buffer.fill(BackColor);
+    return true;
 }
 
 void BoardPainter::Render(const Cells& Board)
 {
-    QPainter painter(&buffer);
+    QImage pixels = DevicePixels();
+    QPainter painter(&pixels);
     for (int i = 0; i < CellCount; ++i) {
         if (const BrickRef& brick = Board[static_cast<std::size_t>(i)]) {
             PaintPicture(painter, brick->Picture, brick->Left, brick->Top);
@@ -28,7 +41,8 @@ void BoardPainter::Render(const Cells& Board)
 
 void BoardPainter::PaintBricks(const BrickCollection& bricks, bool pressed)
 {
-    QPainter painter(&buffer);
+    QImage pixels = DevicePixels();
+    QPainter painter(&pixels);
     for (const BrickRef& brick : bricks) {
         PaintPicture(painter, pressed ? brick->DownPicture : brick->Picture, brick->Left, brick->Top);
     }
@@ -36,7 +50,8 @@ void BoardPainter::PaintBricks(const BrickCollection& bricks, bool pressed)
 
 void BoardPainter::EraseBricks(const BrickCollection& bricks)
 {
-    QPainter painter(&buffer);
+    QImage pixels = DevicePixels();
+    QPainter painter(&pixels);
     for (const BrickRef& brick : bricks) {
         FillCell(painter, brick->Left, brick->Top);
     }
@@ -47,17 +62,25 @@ void BoardPainter::ShowBuffer()
     screen.Present(buffer);
 }
 
-void BoardPainter::PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top)
+void BoardPainter::PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top) const
 {
-    painter.drawImage(PixelAt(left, top), picture->Image());
+    painter.drawImage(PixelAt(left, top), picture->Image(cellPixels));
 }
 
-void BoardPainter::FillCell(QPainter& painter, float left, float top)
+void BoardPainter::FillCell(QPainter& painter, float left, float top) const
 {
-    painter.fillRect(QRect(PixelAt(left, top), QSize(CellSize, CellSize)), BackColor);
+    painter.fillRect(QRect(PixelAt(left, top), QSize(cellPixels, cellPixels)), BackColor);
 }
 
-QPoint BoardPainter::PixelAt(float left, float top)
+QPoint BoardPainter::PixelAt(float left, float top) const
 {
-    return {static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top))};
+    const double scale = static_cast<double>(cellPixels) / CellSize;
+    return {static_cast<int>(std::lround(left * scale)), static_cast<int>(std::lround(top * scale))};
+}
+
+// A painter on the buffer itself would count in logical pixels and scale them by its
+// ratio; this image without one shares the buffer's memory, so drawing is in device pixels.
+QImage BoardPainter::DevicePixels()
+{
+    return {buffer.bits(), buffer.width(), buffer.height(), buffer.bytesPerLine(), buffer.format()};
 }

@@ -17,13 +17,18 @@ public:
 };
 
 // All drawing goes into an off-screen buffer, which the screen sees only through
-// ShowBuffer, so the window never shows a half-drawn step.
+// ShowBuffer, so the window never shows a half-drawn step. Positions are in the board's
+// pixels; the buffer has the screen's density, with its device pixel ratio set to match.
 class BoardPainter {
 public:
-    explicit BoardPainter(Screen& screen);
+    explicit BoardPainter(Screen& screen, qreal devicePixelRatio = 1);
 
     // The colour of an empty cell.
     static const QColor BackColor;
+
+    // Whether the ratio called for a new buffer, which is then blank until the next Render.
+    // The ratio is rounded so that a cell is a whole number of device pixels.
+    bool UseDevicePixelRatio(qreal ratio);
 
     void Render(const Cells& Board);
     void PaintBricks(const BrickCollection& bricks, bool pressed);
@@ -33,10 +38,12 @@ public:
     [[nodiscard]] const QImage& Buffer() const { return buffer; }
 
 private:
-    static void PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top);
-    static void FillCell(QPainter& painter, float left, float top);
-    static QPoint PixelAt(float left, float top);
+    void PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top) const;
+    void FillCell(QPainter& painter, float left, float top) const;
+    [[nodiscard]] QPoint PixelAt(float left, float top) const;
+    [[nodiscard]] QImage DevicePixels();
 
+    int cellPixels = 0; // a cell's side in device pixels
     QImage buffer;
     Screen& screen;
 };

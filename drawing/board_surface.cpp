@@ -23,7 +23,8 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     if (picture.isNull()) {
         painter.fillRect(event->rect(), BoardPainter::BackColor);
     } else {
-        painter.drawImage(event->rect(), picture, event->rect());
+        // The picture's device pixel ratio sizes it to the board; Qt clips to the exposed area.
+        painter.drawImage(QPoint(0, 0), picture);
     }
 }
 

@@ -9,14 +9,19 @@
 // by which of these objects a brick refers to.
 class BrickPicture {
 public:
-    explicit BrickPicture(QImage image) : image(std::move(image)) {}
+    explicit BrickPicture(QImage image, QImage image2x = {}) : image(std::move(image)), image2x(std::move(image2x)) {}
     [[nodiscard]] const QImage& Image() const { return image; }
+    // The look for a cell of `pixels` device pixels a side: one of the drawings where it
+    // has that size, otherwise the larger one smoothly resized.
+    [[nodiscard]] const QImage& Image(int pixels) const;
 
     // The ten looks built into the program, in their slots 1 to 10.
     [[nodiscard]] static PictureSlots LoadSlots();
 
 private:
     QImage image;
+    QImage image2x;
+    mutable QImage resized; // the last other size asked for
 };
 
 #endif

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -28,7 +29,7 @@ const QString TimePanel = QStringLiteral("Time");
 
 frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent), services(services), settings(services.store), Images(BrickPicture::LoadSlots()),
-      surface(new BoardSurface(this)), painter(*surface), animator(painter, services.ticks),
+      surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()), animator(painter, services.ticks),
       moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
       pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group); }),
       Timer(new QTimer(this))
@@ -105,6 +106,9 @@ void frmMain::PlaceAtDesignPosition()
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // Only now is the screen the window is on known for sure; moving to another may change the density.
+    MatchScreenDensity();
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::MatchScreenDensity, Qt::UniqueConnection);
     // The first showing counts as an activation, also where no window manager activates.
     if (!event->spontaneous()) Form_Activate();
 }
@@ -168,6 +172,14 @@ void frmMain::BeginPlay()
     ShowBricksLeft();
 }
 
+void frmMain::MatchScreenDensity()
+{
+    if (painter.UseDevicePixelRatio(surface->devicePixelRatioF())) {
+        painter.Render(game.Board);
+        painter.ShowBuffer();
+    }
+}
+
 void frmMain::FitWindow()
 {
     // Inside this window the only frame around the client area is the menu bar, whose
@@ -175,8 +187,9 @@ void frmMain::FitWindow()
     const QSize outer = size();
     const QSize client(width(), height() - menuBar()->height());
     const int statusBarTerm = statusBar()->isHidden() ? 0 : statusBar()->height();
-    setFixedSize(outer.width() - client.width() + painter.Buffer().width(),
-                 outer.height() - client.height() + painter.Buffer().height() + statusBarTerm);
+    const QSize board = painter.Buffer().deviceIndependentSize().toSize();
+    setFixedSize(outer.width() - client.width() + board.width(),
+                 outer.height() - client.height() + board.height() + statusBarTerm);
 }
 
 void frmMain::Timer_Timer()

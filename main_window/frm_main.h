@@ -51,6 +51,8 @@ private:
     void Form_Activate();
     [[nodiscard]] bool Form_QueryUnload();
     void FitWindow();
+    // Draws the board at the density of the screen the window is on.
+    void MatchScreenDensity();
     void Timer_Timer();
     // Shows the board just dealt or restored and starts the clock on it.
     void BeginPlay();

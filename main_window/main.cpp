@@ -12,6 +12,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vondrel.Bricks"));
 
     SystemClock clock;
     SystemTicks ticks;

@@ -1,6 +1,8 @@
 // Measures the brick pictures built into the program, and checks that the
 // committed pictures are exactly what their generator draws.
 #include <QColor>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -85,6 +87,7 @@ private slots:
     void picture();
     void pressedIsDarker();
     void generatorMatchesCommittedPictures();
+    void generatorMatchesCommittedHighDensityPicturesAndIcons();
 };
 
 void TestArtwork::picture_data()
@@ -160,6 +163,30 @@ void TestArtwork::generatorMatchesCommittedPictures()
         const QImage drawn(folder.filePath(pictureName(n)));
         QVERIFY2(!drawn.isNull(), qPrintable(pictureName(n)));
         QVERIFY2(drawn == embeddedPicture(n), qPrintable(pictureName(n) + QStringLiteral(" differs; regenerate it")));
+    }
+}
+
+void TestArtwork::generatorMatchesCommittedHighDensityPicturesAndIcons()
+{
+    QTemporaryDir bricks, icons;
+    QVERIFY(bricks.isValid() && icons.isValid());
+    QCOMPARE(QProcess::execute(QStringLiteral(BRICK_ARTWORK_PATH), {bricks.path(), icons.path()}), 0);
+    for (int n = 1; n <= PictureCount; ++n) {
+        const QString name = pictureName(n).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
+        QVERIFY2(QImage(bricks.filePath(name)) == QImage(QStringLiteral(":/bricks/") + name), qPrintable(name));
+    }
+    const QDir committed(QStringLiteral(ICON_FOLDER));
+    const QStringList names = QDir(icons.path()).entryList(QDir::Files);
+    QCOMPARE(committed.entryList(QDir::Files), names);
+    for (const QString &name : names) {
+        const QString drawn = icons.filePath(name), kept = committed.filePath(name);
+        if (name.endsWith(QStringLiteral(".svg"))) {
+            QFile a(drawn), b(kept);
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            QVERIFY2(a.readAll() == b.readAll(), qPrintable(name));
+        } else {
+            QVERIFY2(!QImage(drawn).isNull() && QImage(drawn) == QImage(kept), qPrintable(name));
+        }
     }
 }
 

@@ -1,0 +1,18 @@
+# A Debian package of everything `cmake --install` puts in place: `cpack` in the build folder.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME bricks)
+set(CPACK_PACKAGE_VENDOR Vondrel)
+set(CPACK_PACKAGE_CONTACT Vondrel)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "tile-removal puzzle: clear the board of groups of same-coloured bricks")
+set(CPACK_PACKAGE_DESCRIPTION "A puzzle for one player on a board of ten by fourteen bricks in five colours.
+Click a group of two or more touching bricks of one colour to remove it; the bricks above
+fall into the gaps and empty columns close up. Best times are kept per number of bricks left.")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://github.com/vondrel/bricks)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The library packages the program links against, as dpkg-shlibdeps finds them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
