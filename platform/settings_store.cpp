@@ -23,8 +23,9 @@ bool SettingsStore::SaveSetting(const QString& application, const QString& secti
 std::unique_ptr<QSettings> SettingsStore::Open(const QString& application) const
 {
     if (folder.isEmpty()) {
-        auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application, application);
-        // Only this application's own file, never a shared one beside it.
+        auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application, application);
+        // The desktop's own place and format: ~/.config/Vondrel/Vondrel.conf. Only this
+        // application's own file, never a shared one beside it.
         settings->setFallbacksEnabled(false);
         return settings;
     }

@@ -1,0 +1,85 @@
+#ifndef TESTS_BOARD_TEXT_H
+#define TESTS_BOARD_TEXT_H
+
+// Boards written as text: one letter per colour, '.' for an empty cell, one string per
+// row from the top. The board tests never link the drawing side, so a picture here is
+// just its letter; colour identity is still the identity of the picture object.
+
+#include "board/game_board.h"
+
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+class BrickPicture {
+public:
+    char letter;
+};
+
+// One shared picture object per letter, so equal letters mean the same colour.
+inline PictureRef PictureOf(char letter)
+{
+    static std::map<char, PictureRef> pictures;
+    PictureRef& picture = pictures[letter];
+    if (!picture) picture = std::make_shared<const BrickPicture>(BrickPicture{letter});
+    return picture;
+}
+
+// Colours 1 to 5 are 'a' to 'e', their pressed looks (slots 6 to 10) 'A' to 'E'.
+inline PictureSlots LetterSlots()
+{
+    PictureSlots images;
+    for (int colour = 1; colour <= ColourCount; ++colour) {
+        images[colour] = PictureOf(static_cast<char>('a' + colour - 1));
+        images[colour + ColourCount] = PictureOf(static_cast<char>('A' + colour - 1));
+    }
+    return images;
+}
+
+// A brick at rest in its cell.
+inline BrickRef MakeBrick(char letter, int index)
+{
+    auto brick = std::make_shared<Brick>();
+    brick->Index = index;
+    brick->Picture = PictureOf(letter);
+    brick->DownPicture = PictureOf(static_cast<char>(letter - 'a' + 'A'));
+    brick->Left = static_cast<float>(CellLeft(index));
+    brick->Top = static_cast<float>(CellTop(index));
+    return brick;
+}
+
+// Rows are placed from firstRow down; cells not written stay empty.
+inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0)
+{
+    Cells cells{};
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column) {
+            const char letter = rows[row][column].toLatin1();
+            const int index = (firstRow + row) * BoardColumns + column;
+            if (letter != '.') cells[index] = MakeBrick(letter, index);
+        }
+    }
+    return cells;
+}
+
+inline QStringList ToRows(const Cells& cells)
+{
+    QStringList rows;
+    for (int row = 0; row < BoardRows; ++row) {
+        QString text;
+        for (int column = 0; column < BoardColumns; ++column) {
+            const BrickRef& brick = cells[row * BoardColumns + column];
+            text += brick ? QChar(brick->Picture->letter) : QChar('.');
+        }
+        rows.append(text);
+    }
+    return rows;
+}
+
+inline QByteArray ToText(const Cells& cells)
+{
+    return ('\n' + ToRows(cells).join('\n')).toLatin1();
+}
+
+#endif
