@@ -1,8 +1,12 @@
 #include "game_fixture.h"
 
+#include "platform/termination_signal.h"
+
 #include <QMenuBar>
 #include <QTimer>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -160,6 +164,12 @@ private slots:
         f.window.Unload();
         QVERIFY(!f.window.isVisible());
         QVERIFY(f.dialogs.shown.isEmpty());
+
+        // SIGTERM arrives as a signal on this thread, where ending is safe.
+        TerminationSignal termination;
+        QSignalSpy received(&termination, &TerminationSignal::Received);
+        std::raise(SIGTERM);
+        QTRY_COMPARE(received.count(), 1);
     }
 
     void highScoreWindowIsModalAndReused()
