@@ -1,9 +1,9 @@
 #ifndef TESTS_BOARD_TEXT_H
 #define TESTS_BOARD_TEXT_H
 
-// Boards written as text: one letter per colour, '.' for an empty cell, one string per
-// row from the top. The board tests never link the drawing side, so a picture here is
-// just its letter; colour identity is still the identity of the picture object.
+// Boards written as text: one letter per colour, '.' for an empty cell, one line per row
+// from the top. The board tests never link the drawing side, so a picture here is just
+// its letter; colour identity is still the identity of the picture object.
 
 #include "board/game_board.h"
 
@@ -30,10 +30,7 @@ inline PictureRef PictureOf(char letter)
 inline PictureSlots LetterSlots()
 {
     PictureSlots images;
-    for (int colour = 1; colour <= ColourCount; ++colour) {
-        images[colour] = PictureOf(static_cast<char>('a' + colour - 1));
-        images[colour + ColourCount] = PictureOf(static_cast<char>('A' + colour - 1));
-    }
+    for (int slot = 1; slot <= 2 * ColourCount; ++slot) images[slot] = PictureOf(" abcdeABCDE"[slot]);
     return images;
 }
 
@@ -44,8 +41,8 @@ inline BrickRef MakeBrick(char letter, int index)
     brick->Index = index;
     brick->Picture = PictureOf(letter);
     brick->DownPicture = PictureOf(static_cast<char>(letter - 'a' + 'A'));
-    brick->Left = static_cast<float>(CellLeft(index));
-    brick->Top = static_cast<float>(CellTop(index));
+    brick->Left = static_cast<float>(index % BoardColumns * CellSize);
+    brick->Top = static_cast<float>(index / BoardColumns * CellSize);
     return brick;
 }
 
@@ -55,31 +52,23 @@ inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0)
     Cells cells{};
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
-            const char letter = rows[row][column].toLatin1();
             const int index = (firstRow + row) * BoardColumns + column;
-            if (letter != '.') cells[index] = MakeBrick(letter, index);
+            if (rows[row][column] != '.') cells[index] = MakeBrick(rows[row][column].toLatin1(), index);
         }
     }
     return cells;
 }
 
-inline QStringList ToRows(const Cells& cells)
+// A brick that does not know its own cell shows as '!'.
+inline QString ToText(const Cells& cells)
 {
-    QStringList rows;
-    for (int row = 0; row < BoardRows; ++row) {
-        QString text;
-        for (int column = 0; column < BoardColumns; ++column) {
-            const BrickRef& brick = cells[row * BoardColumns + column];
-            text += brick ? QChar(brick->Picture->letter) : QChar('.');
-        }
-        rows.append(text);
+    QString text;
+    for (int i = 0; i < CellCount; ++i) {
+        if (i % BoardColumns == 0) text += '\n';
+        const BrickRef& brick = cells[i];
+        text += !brick ? '.' : brick->Index != i ? '!' : brick->Picture->letter;
     }
-    return rows;
-}
-
-inline QByteArray ToText(const Cells& cells)
-{
-    return ('\n' + ToRows(cells).join('\n')).toLatin1();
+    return text;
 }
 
 #endif
