@@ -6,12 +6,13 @@ BUILD := build/$(PRESET)
 PREFIX ?= /usr/local
 
 # dpkg-dev and file let CPack work out the package's dependencies; desktop-file-utils
-# and appstream check the installed desktop entry and metainfo.
+# and appstream check the installed desktop entry and metainfo; clang and its runtime
+# build the fuzz target.
 PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils \
-	desktop-file-utils appstream dpkg-dev file
+	desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test test-asan build deps clean install deb
+.PHONY: run test test-asan build deps clean install deb bench fuzz stress leaks
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -20,6 +21,30 @@ run: build
 
 test: build
 	ctest --preset $(PRESET)
+	$(MAKE) fuzz
+
+# The text form of best times under libFuzzer, from the committed seeds; new finds are
+# kept in build/fuzz/corpus and a failing input is written to build/fuzz/.
+FUZZ_SECONDS ?= 10
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/tests/fuzz_date_time -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		-artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz_corpus
+
+# The long runs: thousands of random games, a minute of the monkey and of the fuzzer, and
+# memcheck over the real program.
+stress: build
+	STRESS_GAMES=3000 MONKEY_SECONDS=60 QTEST_FUNCTION_TIMEOUT=3600000 \
+		ctest --preset $(PRESET) --tests-regex '^test_(stress|monkey)$$'
+	$(MAKE) fuzz FUZZ_SECONDS=60
+	$(MAKE) leaks
+
+leaks: build
+	tests/with_xvfb.sh tests/leaks.sh $(BUILD)/main_window/bricks $(CURDIR)
+
+stress leaks: PACKAGES += valgrind
 
 test-asan:
 	$(MAKE) test PRESET=asan
@@ -31,6 +56,11 @@ install: build
 deb:
 	$(MAKE) build PRESET=release
 	cd build/release && cpack
+
+# Timings, start-up and memory from the optimised build, each printed beside its target.
+bench:
+	$(MAKE) build PRESET=release
+	bench/run.sh build/release
 
 build: deps
 	cmake --preset $(PRESET)

@@ -35,6 +35,12 @@ void PointerTracker::SetPressed(bool value)
     pressed = value;
 }
 
+void PointerTracker::CancelPress()
+{
+    Selection.reset();
+    pressed = false;
+}
+
 void PointerTracker::MouseDown(Qt::MouseButtons button, QPointF position)
 {
     if (!(button & Qt::LeftButton)) return;

@@ -25,6 +25,8 @@ public:
 
     [[nodiscard]] bool Pressed() const { return pressed; }
     void SetPressed(bool value);
+    // Drops a press in progress without drawing: a new deal has replaced its board.
+    void CancelPress();
 
     void MouseDown(Qt::MouseButtons button, QPointF position);
     void MouseMove(Qt::MouseButtons buttons, QPointF position);

@@ -165,6 +165,9 @@ void frmMain::RetryGame()
 
 void frmMain::BeginPlay()
 {
+    // The button may still be down from a press on the old board; its release must not
+    // remove those cells from this one.
+    pointer.CancelPress();
     painter.Render(game.Board);
     painter.ShowBuffer();
     startTime = services.clock.Now();

@@ -9,8 +9,10 @@ namespace {
 
 constexpr qint64 SecondsPerDayWhole = 86400;
 
-// Durations beyond what the text form can hold are cut to its largest value.
-constexpr double LongestDays = 999999999.0;
+// Durations beyond what the text form can hold are cut to its largest value, 9999999 days
+// and 23:59:59. Past some 50 million days a day-based double no longer holds the
+// milliseconds that FormatLongTime rounds through, so the clock it shows would be off.
+constexpr double LongestDays = (1e7 * SecondsPerDayWhole - 1) / SecondsPerDayWhole;
 
 double Sanitised(double days)
 {
@@ -46,7 +48,9 @@ QString DurationToText(double days)
 std::optional<double> TextToDuration(const QString& text)
 {
     if (text == QLatin1String("0")) return 0.0;
-    static const QRegularExpression form(QStringLiteral(R"(^(?:(\d{1,9})\.)?([01]\d|2[0-3]):([0-5]\d):([0-5]\d)$)"));
+    // Anchored at the very end: a plain '$' would also let a trailing line feed through.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral(R"((?:(\d{1,7})\.)?([01]\d|2[0-3]):([0-5]\d):([0-5]\d))")));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch()) return std::nullopt;
     const qint64 seconds = match.captured(1).toLongLong() * SecondsPerDayWhole + match.captured(2).toLongLong() * 3600
