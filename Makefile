@@ -19,9 +19,10 @@ run: build
 		echo "make run: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)."; exit 1; fi
 	$(BUILD)/main_window/bricks
 
+# The fuzzer runs first so that the test summary is the last thing printed.
 test: build
-	ctest --preset $(PRESET)
 	$(MAKE) fuzz
+	ctest --preset $(PRESET)
 
 # The text form of best times under libFuzzer, from the committed seeds; new finds are
 # kept in build/fuzz/corpus and a failing input is written to build/fuzz/.
