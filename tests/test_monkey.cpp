@@ -2,117 +2,47 @@
 // it and off the window, the menus from the keyboard, every dialogue answered at random.
 // The program must stay responsive, keep a consistent board and end cleanly on SIGTERM.
 // MONKEY_SECONDS sets how long it plays (default 15), MONKEY_SEED repeats a run.
-#include <QImage>
-#include <QProcess>
+#include "game_process.h"
+
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 
-constexpr int Columns = 10, Rows = 14, Cell = 32, Cells = Columns * Rows;
-
-QByteArray Run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return process.readAllStandardOutput().trimmed();
-}
-
-QByteArray Xdotool(const QString& command)
-{
-    return Run(QStringLiteral("xdotool"), command.split(QLatin1Char(' ')));
-}
-
-// Each cell's look: 0 empty, 1 to 10 the brick pictures, -1 anything else.
-std::vector<int> Looks(const QImage& board)
-{
-    static const std::vector<QImage> looks = [] {
-        std::vector<QImage> loaded{QImage(Cell, Cell, QImage::Format_RGB32)};
-        loaded[0].fill(qRgb(100, 135, 220));
-        for (int n = 1; n <= 10; ++n)
-            loaded.push_back(QImage(QStringLiteral(":/bricks/brick%1.png").arg(n, 2, 10, QLatin1Char('0'))).convertToFormat(QImage::Format_RGB32));
-        return loaded;
-    }();
-    std::vector<int> result(Cells, -1);
-    for (int i = 0; board.size() == QSize(Columns * Cell, Rows * Cell) && i < Cells; ++i)
-        for (int n = 0; n <= 10 && result[i] < 0; ++n)
-            if (board.copy(i % Columns * Cell, i / Columns * Cell, Cell, Cell) == looks[n]) result[i] = n;
-    return result;
-}
-
 // Every cell a known look, no gap under a brick, no empty column left of a brick.
-bool Consistent(const std::vector<int>& looks)
+bool Consistent(const Looks& looks)
 {
-    for (int i = 0; i < Cells; ++i) {
-        if (looks[i] < 0 || (looks[i] > 0 && i + Columns < Cells && looks[i + Columns] == 0)) return false;
-        if (i >= Cells - Columns && i % Columns < Columns - 1 && looks[i] == 0 && looks[i + 1] != 0) return false;
+    for (int i = 0; i < CellCount; ++i) {
+        if (looks[i] < 0 || (looks[i] > 0 && i + Columns < CellCount && looks[i + Columns] == 0)) return false;
+        if (i >= CellCount - Columns && i % Columns < Columns - 1 && looks[i] == 0 && looks[i + 1] != 0) return false;
     }
     return true;
 }
 
-struct Monkey {
-    QTemporaryDir home;
-    QProcess program;
-    QString window;
-    QPoint board; // the board's top-left corner on the screen
+struct Monkey : GameProcess {
     int answered = 0, gameOvers = 0;
     const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED") ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))
                                                                   : quint32(QDateTime::currentMSecsSinceEpoch() % 1000000);
     QRandomGenerator random{seed};
 
-    bool Start()
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        program.setProcessEnvironment(environment);
-        program.setProcessChannelMode(QProcess::ForwardedChannels);
-        program.start(QStringLiteral(BRICKS_PROGRAM));
-        for (int tries = 0; tries < 150 && (window = Windows(QStringLiteral("^Bricks$"))).isEmpty(); ++tries) QTest::qWait(100);
-        QHash<QString, int> geometry;
-        for (const QString& line : QString::fromLatin1(Xdotool(QStringLiteral("getwindowgeometry --shell ") + window)).split('\n'))
-            geometry[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-        // Below the menu bar, whose height depends on the font: the board's corner has the board colour.
-        board = QPoint(geometry["X"], geometry["Y"]);
-        const QImage column = Grab(QRect(board, QSize(1, 100)));
-        while (board.y() - geometry["Y"] < 99 && column.pixel(0, board.y() - geometry["Y"]) != qRgb(100, 135, 220)) board.ry()++;
-        return Settles();
-    }
-
-    QString Windows(const QString& name)
-    {
-        return QString::fromLatin1(Xdotool(QStringLiteral("search --all --onlyvisible --pid %1 --name ").arg(program.processId()) + name));
-    }
-    QImage Grab(const QRect& area)
-    {
-        const QString crop = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-        return QImage::fromData(Run(QStringLiteral("import"), {"-window", "root", "-crop", crop, "-depth", "8", "ppm:-"}), "PPM")
-            .convertToFormat(QImage::Format_RGB32);
-    }
-    std::vector<int> Board() { return Looks(Grab(QRect(board, QSize(Columns * Cell, Rows * Cell)))); }
-    QString OnBoard(int cell)
-    {
-        const QPoint p = board + QPoint(cell % Columns * Cell + random.bounded(Cell), cell / Columns * Cell + random.bounded(Cell));
-        return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
-    }
+    bool Start() { return GameProcess::Start() && Settles(); }
+    Looks Board() const { return LooksOf(Shot()); }
+    QString OnBoard(int cell) { return OnScreen(cell, QPoint(random.bounded(Cell), random.bounded(Cell))).join(' '); }
     // Well clear of the window and of the dialogues centred on it.
-    QString OffWindow() { return QStringLiteral("%1 %2").arg(board.x() + 500 + random.bounded(400)).arg(random.bounded(1000)); }
+    QString OffWindow() { return QStringLiteral("%1 %2").arg(frame.x() + 500 + random.bounded(400)).arg(random.bounded(1000)); }
 
     // A click or a drag with any button, mostly from a brick with a neighbour of its
     // colour, so that games come to their end.
     void MouseAction()
     {
-        const std::vector<int> looks = Board();
-        std::vector<int> groups{int(random.bounded(Cells))};
-        for (int i = Columns; i < Cells; ++i)
+        const Looks looks = Board();
+        std::vector<int> groups{int(random.bounded(CellCount))};
+        for (int i = Columns; i < CellCount; ++i)
             if (looks[i] > 0 && (looks[i - Columns] == looks[i] || (i % Columns > 0 && looks[i - 1] == looks[i]))) groups.push_back(i);
         const int cell = groups[random.bounded(int(groups.size()))];
         const int button = random.bounded(5) > 2 ? 1 + random.bounded(3) : 1;
         Xdotool(QStringLiteral("mousemove %1 mousedown %2").arg(random.bounded(8) == 0 ? OffWindow() : OnBoard(cell)).arg(button));
         for (int moves = random.bounded(3); moves > 0; --moves)
-            Xdotool(QStringLiteral("mousemove ") + (random.bounded(3) == 0 ? OffWindow() : OnBoard(random.bounded(Cells))));
+            Xdotool(QStringLiteral("mousemove ") + (random.bounded(3) == 0 ? OffWindow() : OnBoard(random.bounded(CellCount))));
         if (random.bounded(2) == 0) Xdotool(QStringLiteral("mousemove ") + OnBoard(cell));
         Xdotool(QStringLiteral("mouseup %1").arg(button));
     }
@@ -123,11 +53,7 @@ struct Monkey {
         static const QStringList sequences{"alt+f n",     "alt+f r",           "alt+f Down Up Escape", "alt+f Escape Escape",
                                            "alt+v s",     "alt+v h",           "alt+v Down Return",    "alt+v Up Return",
                                            "alt+v Escape", "alt+v Down Escape", "Escape",               "Return"};
-        Xdotool(QStringLiteral("windowfocus ") + window);
-        for (const QString& key : sequences[random.bounded(int(sequences.size()))].split(' ')) {
-            Xdotool(QStringLiteral("key ") + key);
-            QTest::qWait(150);
-        }
+        Keys(sequences[random.bounded(int(sequences.size()))].split(' '), 150);
     }
 
     // Whatever dialogue is open gets Escape or Return; one titled Vondrel (a name entry or,
@@ -135,7 +61,7 @@ struct Monkey {
     bool AnswerDialogues()
     {
         for (int tries = 0; tries < 20; ++tries, ++answered, QTest::qWait(300)) {
-            const QString dialogue = Windows(QStringLiteral("^(Game.over!|Vondrel|High.score)$")).section('\n', 0, 0);
+            const QString dialogue = Windows(QStringLiteral("(Game.over!|Vondrel|High.score)")).section('\n', 0, 0);
             if (dialogue.isEmpty()) return true;
             const QString name = QString::fromUtf8(Xdotool(QStringLiteral("getwindowname ") + dialogue));
             Xdotool(QStringLiteral("windowfocus ") + dialogue);
@@ -178,18 +104,18 @@ private slots:
             QTest::qWait(monkey.random.bounded(50, 300));
             QVERIFY2(monkey.AnswerDialogues(), "a dialogue does not go away");
             if (checked.elapsed() < 3000) continue;
-            QCOMPARE(monkey.program.state(), QProcess::Running);
-            QCOMPARE(monkey.Windows(QStringLiteral("^Bricks$")), monkey.window);
+            QCOMPARE(monkey.process.state(), QProcess::Running);
+            QCOMPARE(monkey.Windows(QStringLiteral("Bricks")), monkey.window);
             QVERIFY2(monkey.Settles(), "the board is not consistent");
             checked.restart();
         }
         Xdotool(QStringLiteral("mouseup 1"));
         QVERIFY2(monkey.Settles(), "the board is not consistent at the end");
         // Only a running event loop ends the program on SIGTERM.
-        monkey.program.terminate();
-        QVERIFY2(monkey.program.waitForFinished(10000), "SIGTERM does not end the program");
-        QCOMPARE(monkey.program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(monkey.program.exitCode(), 0);
+        monkey.process.terminate();
+        QVERIFY2(monkey.process.waitForFinished(10000), "SIGTERM does not end the program");
+        QCOMPARE(monkey.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(monkey.process.exitCode(), 0);
         qInfo("monkey: %d actions, %d dialogues answered (%d game over) in %d s", actions, monkey.answered, monkey.gameOvers, seconds);
     }
 };

@@ -1,68 +1,23 @@
 // Plays the built game in a real window on the private X server of the test run: xdotool
 // moves the pointer and presses keys, ImageMagick's import reads the screen back, and the
 // pixels are compared with the brick pictures built into the program.
-#include <QDeadlineTimer>
+#include "game_process.h"
+
 #include <QElapsedTimer>
-#include <QImage>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <xcb/xcb.h>
 
-#include <algorithm>
-#include <array>
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-constexpr int Columns = 10;
-constexpr int Rows = 14;
-constexpr int CellCount = Columns * Rows;
-constexpr int Cell = 32;
-constexpr int BoardHeight = Rows * Cell;
-const QRgb BoardColour = qRgb(100, 135, 220);
-
-// Per cell: the picture shown, 1 to 10, 0 for an empty cell, -1 for anything else. The
-// normal looks 1 to 5 double as the colours of the bricks.
-using Looks = std::array<int, CellCount>;
 using Grid = Looks;
 using Group = std::vector<int>;
-
-QByteArray Run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(10000);
-    return process.readAllStandardOutput();
-}
-
-QByteArray Xdotool(const QStringList& arguments)
-{
-    return Run(QStringLiteral("xdotool"), arguments);
-}
-
-// Without a window manager there is no frame: this is the client area, menu bar included.
-QRect WindowGeometry(const QString& window)
-{
-    QHash<QString, int> values;
-    for (const QString& line : QString::fromLatin1(Xdotool({"getwindowgeometry", "--shell", window})).split('\n'))
-        values[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    return {values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]};
-}
-
-QImage Grab(const QRect& area)
-{
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    const QByteArray ppm = Run(QStringLiteral("import"), {"-window", "root", "-crop", crop, "-depth", "8", "ppm:-"});
-    return QImage::fromData(ppm, "PPM").convertToFormat(QImage::Format_RGB32);
-}
 
 // What a window manager sends for a click on the close box; nothing else makes a Qt window
 // receive a close request when there is no window manager.
@@ -87,21 +42,6 @@ void RequestClose(quint32 window)
     // A round trip, so that the server has sent the event before the connection goes.
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
-}
-
-// Polls with short pauses until the condition holds or the time is up.
-template <typename Condition>
-bool Eventually(Condition condition, int milliseconds = 5000)
-{
-    for (QDeadlineTimer deadline(milliseconds); !deadline.hasExpired(); QTest::qWait(10))
-        if (condition()) return true;
-    return false;
-}
-
-bool Near(QRgb a, QRgb b, int tolerance)
-{
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance
-           && std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 bool HasInk(const QImage& image, const QRect& area)
@@ -135,25 +75,6 @@ bool ReadsAsTime(const QImage& panel)
     for (std::size_t i = 0; i < runs.size(); ++i)
         if ((runs[i].second - runs[i].first < 3) != (i == 2 || i == 5)) return false;
     return true;
-}
-
-int LookAt(const QImage& shot, QPoint corner)
-{
-    static const std::array<QImage, 11> pictures = [] {
-        std::array<QImage, 11> loaded;
-        for (int n = 1; n <= 10; ++n)
-            loaded[n] = QImage(QStringLiteral(":/bricks/brick%1.png").arg(n, 2, 10, QLatin1Char('0'))).convertToFormat(QImage::Format_RGB32);
-        return loaded;
-    }();
-    const auto matches = [&](const auto& expected) {
-        for (int y = 0; y < Cell; ++y)
-            for (int x = 0; x < Cell; ++x)
-                if (!Near(shot.pixel(corner + QPoint(x, y)), expected(x, y), 2)) return false;
-        return true;
-    };
-    for (int n = 1; n <= 10; ++n)
-        if (matches([&](int x, int y) { return pictures[n].pixel(x, y); })) return n;
-    return matches([](int, int) { return BoardColour; }) ? 0 : -1;
 }
 
 Grid Colours(Looks looks)
@@ -253,65 +174,21 @@ std::vector<int> Plan(const Grid& start)
     return best;
 }
 
-// One run of the game with a home of its own, so the player's records are never touched.
-class Game {
+// The game with its status bar: the count of bricks left, then the time.
+class Game : public GameProcess {
 public:
-    ~Game()
-    {
-        if (process.state() == QProcess::NotRunning) return;
-        process.kill();
-        process.waitForFinished(5000);
-    }
-
-    QString SettingsFile() const { return home.filePath(QStringLiteral("Vondrel/Vondrel.conf")); }
-
-    // Starts the program and waits until its window shows a full board at rest.
     bool Start()
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(QStringLiteral(BRICKS_PROGRAM));
-        if (!process.waitForStarted(10000) || (window = WaitForWindow(QStringLiteral("Bricks"), 15000)).isEmpty()) return false;
-        frame = WindowGeometry(window);
-        QImage image;
-        const bool shown = Eventually([&] {
-            image = Shot();
-            // The board begins at the first row whose left pixel has the board colour: a corner tip.
-            for (boardTop = 0; boardTop + BoardHeight < image.height(); ++boardTop)
-                if (Near(image.pixel(0, boardTop), BoardColour, 0)) break;
-            const Looks looks = LooksOf(image);
-            return std::all_of(looks.begin(), looks.end(), [](int look) { return look >= 1 && look <= 5; });
-        }, 10000);
+        if (!GameProcess::Start()) return false;
         status = QRect(0, boardTop + BoardHeight, frame.width(), frame.height() - boardTop - BoardHeight);
         // The widest gap between characters of the status bar lies between its two panels.
-        const auto runs = InkRuns(image.copy(status));
+        const auto runs = InkRuns(Shot().copy(status));
         for (std::size_t i = 1, widest = 0; i < runs.size(); ++i) {
             if (std::size_t(runs[i].first - runs[i - 1].second) <= widest) continue;
             widest = std::size_t(runs[i].first - runs[i - 1].second);
             split = runs[i].first - 3;
         }
-        return shown && split > 0;
-    }
-
-    QByteArray Windows(const QString& title) const
-    {
-        const QString pid = QString::number(process.processId());
-        return Xdotool({"search", "--all", "--onlyvisible", "--pid", pid, "--name", '^' + title + '$'}).trimmed();
-    }
-
-    QString WaitForWindow(const QString& title, int milliseconds = 5000) const
-    {
-        QByteArray id;
-        Eventually([&] { return !(id = Windows(title).split('\n').first()).isEmpty(); }, milliseconds);
-        return QString::fromLatin1(id);
-    }
-
-    bool WaitUntilClosed(const QString& title, const QString& id) const
-    {
-        return Eventually([&] { return !Windows(title).split('\n').contains(id.toLatin1()); });
+        return split > 0;
     }
 
     // Waits until every cell shows exactly the given look; a Grid gives the normal looks.
@@ -320,43 +197,12 @@ public:
         return Eventually([&] { return LooksOf(Shot()) == looks; });
     }
 
-    Looks LooksOf(const QImage& shot) const
-    {
-        Looks looks;
-        looks.fill(-1);
-        if (shot.height() < boardTop + BoardHeight || shot.width() < Columns * Cell) return looks;
-        for (int i = 0; i < CellCount; ++i) looks[i] = LookAt(shot, CellCorner(i));
-        return looks;
-    }
-
-    QImage Shot() const { return Grab(frame); }
-    QPoint CellCorner(int cell) const { return {cell % Columns * Cell, boardTop + cell / Columns * Cell}; }
-    QStringList OnScreen(int cell) const
-    {
-        const QPoint centre = frame.topLeft() + CellCorner(cell) + QPoint(Cell / 2, Cell / 2);
-        return {QString::number(centre.x()), QString::number(centre.y())};
-    }
     void MoveTo(int cell) const { Xdotool(QStringList{"mousemove"} + OnScreen(cell)); }
     QImage BricksPanel(const QImage& shot) const { return shot.copy(status.adjusted(0, 0, split - status.width(), 0)); }
     QImage TimePanel(const QImage& shot) const { return shot.copy(status.adjusted(split, 0, 0, 0)); }
 
-    // Keys for the main window, one at a time so that a menu can open before the next.
-    void Keys(const QStringList& keys) const
-    {
-        Xdotool({"windowfocus", window});
-        for (const QString& key : keys) {
-            Xdotool({"key", key});
-            QTest::qWait(200);
-        }
-    }
-
-    QTemporaryDir home;
-    QProcess process;
-    QString window;
-    QRect frame;       // the window on the screen, menu bar included
-    int boardTop = 0;  // the menu bar's height
-    QRect status;      // the status bar, in the window
-    int split = 0;     // where the time panel's text begins, in the window
+    QRect status;   // the status bar, in the window
+    int split = 0;  // where the time panel's text begins, in the window
 };
 
 // A brick's near-white top or bottom rim at a height where no brick at rest has one.
