@@ -57,7 +57,8 @@ void MoveExecutor::RecordBestTime()
 
 void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
 {
-    const QString prompt = QStringLiteral("You are the fastest to clear %1.\r\nEnter you're name:").arg(CellCount - bricksLeft);
+    const int cleared = CellCount - bricksLeft;
+    const QString prompt = QStringLiteral("You are the fastest to clear %1.\r\nEnter you're name:").arg(cleared);
     const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
     // A cancelled entry still keeps the record, under an empty name.
     const bool nameSaved = parts.settings.SaveBestName(bricksLeft, name);

@@ -81,12 +81,15 @@ void frmMain::CreateStatusBar()
 {
     // The window has a fixed size, so there is nothing to grip.
     statusBar()->setSizeGripEnabled(false);
-    for (const auto& [key, designText] : {std::pair{BricksPanel, QStringLiteral("Blocks:")}, std::pair{TimePanel, QStringLiteral("Time:")}}) {
+    const std::pair<QString, QString> panels[] = {{BricksPanel, QStringLiteral("Blocks:")},
+                                                  {TimePanel, QStringLiteral("Time:")}};
+    for (const auto& [key, designText] : panels) {
         auto* panel = new QLabel(designText, statusBar());
         panel->setObjectName(key);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for its longest text, so the panels do not jump as the clock runs.
-        panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 2 * panel->frameWidth() + 8);
+        const int longestText = panel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00"));
+        panel->setMinimumWidth(longestText + 2 * panel->frameWidth() + 8);
         statusBar()->addWidget(panel);
     }
 }
