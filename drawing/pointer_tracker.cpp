@@ -41,13 +41,18 @@ void PointerTracker::CancelPress()
     pressed = false;
 }
 
+void PointerTracker::DropSelection()
+{
+    SetPressed(false);
+    Selection.reset();
+}
+
 void PointerTracker::MouseDown(Qt::MouseButtons button, QPointF position)
 {
     if (!(button & Qt::LeftButton)) return;
     // A release lost to another window must neither leave the old group drawn pressed
     // nor let it be removed by this press's release.
-    SetPressed(false);
-    Selection.reset();
+    DropSelection();
     const int i = IndexAt(position);
     if (i < 0) return;
     Selection = FindGroup(game.Board, game.Board[static_cast<std::size_t>(i)]);
@@ -67,13 +72,11 @@ void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
     if (pressed && Selection->Count() >= SmallestRemovableGroup) {
         // The group's bricks leave the board, so nothing is drawn normal again.
         const BrickCollection group = std::move(*Selection);
-        Selection.reset();
-        pressed = false;
+        CancelPress();
         removeGroup(group);
         return;
     }
-    SetPressed(false);
-    Selection.reset();
+    DropSelection();
 }
 
 int PointerTracker::IndexAt(QPointF position)

@@ -23,7 +23,6 @@ public:
     // The cell under a pixel of the board, or -1 off the board.
     [[nodiscard]] static int GetIndex(int x, int y);
 
-    [[nodiscard]] bool Pressed() const { return pressed; }
     void SetPressed(bool value);
     // Drops a press in progress without drawing: a new deal has replaced its board.
     void CancelPress();
@@ -34,6 +33,8 @@ public:
 
 private:
     [[nodiscard]] static int IndexAt(QPointF position);
+    // Draws the selection normal again, then forgets it.
+    void DropSelection();
 
     const GameBoard& game;
     BoardPainter& painter;
