@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # and appstream check the installed desktop entry and metainfo; clang and its runtime
 # build the fuzz target.
 PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils \
-	desktop-file-utils appstream dpkg-dev file clang libclang-rt-14-dev
+	desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test test-asan build deps clean install deb bench fuzz stress leaks

@@ -12,9 +12,6 @@ fields=$(dpkg-deb --field "$deb" Package Version Section Depends)
 echo "$fields"
 grep -qx 'Package: bricks' <<< "$fields"
 grep -qx 'Version: 1.0.0' <<< "$fields"
-for library in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6; do
-    grep -q "^Depends:.*\b$library\b" <<< "$fields" || { echo "no dependency on $library"; exit 1; }
-done
 files=$(dpkg-deb --contents "$deb")
 for file in bin/bricks share/applications/io.github.vondrel.Bricks.desktop share/metainfo/io.github.vondrel.Bricks.metainfo.xml \
             share/icons/hicolor/256x256/apps/io.github.vondrel.Bricks.png share/icons/hicolor/scalable/apps/io.github.vondrel.Bricks.svg; do
@@ -25,6 +22,15 @@ done
 apt-get install --simulate --quiet "$deb" > "$work/apt.log" || { cat "$work/apt.log"; exit 1; }
 
 dpkg-deb --extract "$deb" "$work/root"
+# Each library the program links comes from a package it depends on, by whatever name the
+# release gives that package (Debian 13 renamed many for its 64-bit time_t).
+depends=" $(sed -n 's/^Depends: //p' <<< "$fields" | sed 's/ *([^)]*)//g; s/,/ /g') "
+for library in $(objdump -p "$work/root/usr/bin/bricks" | awk '/NEEDED/ {print $2}'); do
+    owners=$(dpkg -S "*/$library" | sed 's/: .*//; s/:[a-z0-9]*//g; s/,/ /g')
+    provided=
+    for owner in $owners; do [[ $depends == *" $owner "* ]] && provided=yes; done
+    [ -n "$provided" ] || { echo "no dependency provides $library:" $owners; exit 1; }
+done
 mkdir "$work/home"
 HOME="$work/home" XDG_CONFIG_HOME="$work/home" "$work/root/usr/bin/bricks" &
 game=$!
