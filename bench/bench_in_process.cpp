@@ -2,7 +2,7 @@
 // animation frame, a press until its group is on screen, and the pacing of a whole move.
 // Prints table rows for run.sh: figure, target and measured value, tab-separated.
 #include "board/collapse.h"
-#include "game_fixture.h"
+#include "fixture.h"
 
 #include <QMainWindow>
 #include <QtTest>

@@ -1,105 +1,34 @@
-#include "board_text.h"
+// The rules without a window: worked examples, whose order matters, and the deal against a replay of
+// its generator. Random games against a simple model are played through the window (test_play).
+#include "fixture.h"
 
 #include "board/collapse.h"
 #include "board/game_over.h"
 #include "board/group_search.h"
 
-#include <QSet>
 #include <QTest>
 
-#include <random>
+#include <map>
 
 namespace {
 
-QList<int> GroupOf(const Cells& board, int seed)
+// The colours of a deal as this generator gives them: each run reseeds, draws its colour, then its length.
+QString Replay(Random& random, std::map<QString, int>& counts)
 {
-    QList<int> cells;
-    for (const BrickRef& brick : FindGroup(board, board[seed]).value_or(BrickCollection{})) cells << brick->Index;
-    return cells;
-}
-
-// In the order a group is searched: left, up, right, down.
-QList<int> Neighbours(int cell)
-{
-    QList<int> cells;
-    if (cell % BoardColumns > 0) cells << cell - 1;
-    if (cell >= BoardColumns) cells << cell - BoardColumns;
-    if (cell % BoardColumns < BoardColumns - 1) cells << cell + 1;
-    if (cell < CellCount - BoardColumns) cells << cell + BoardColumns;
-    return cells;
-}
-
-// A plain recursive flood fill from a brick, which also visits in the order the game
-// shows a group in.
-QList<int> ConnectedCells(const Cells& board, int cell, QList<int> found = {})
-{
-    if (found.isEmpty()) found << cell;
-    for (int next : Neighbours(cell)) {
-        if (board[next] && board[next]->Picture == board[cell]->Picture && !found.contains(next)) {
-            found = ConnectedCells(board, next, found << next);
-        }
+    QString cells;
+    while (cells.size() < CellCount) {
+        random.Reseed();
+        const QChar colour('1' + int(random.Next() * ColourCount));
+        const int length = int(random.Next() * 3) + 1;
+        ++counts[QStringLiteral("colour %1").arg(colour)], ++counts[QStringLiteral("length %1").arg(length)];
+        cells += QString(length, colour);
     }
-    return found;
+    return cells.left(CellCount);
 }
 
-Cells FullBoard() { return CellsFromRows(QStringList(BoardRows, "abcdeabcde")); }
-
-// A move as "old>new x,y": the old cell, the new one and the offsets.
-QString Move(int old, int target, int x, int y)
+QString Fields(const BrickRef& b)
 {
-    return QStringLiteral("%1>%2 %3,%4").arg(old).arg(target).arg(x).arg(y);
-}
-
-// The old cell of a brick is the one it is still drawn at.
-QStringList Listed(const BrickCollection& bricks)
-{
-    QStringList moves;
-    for (const BrickRef& brick : bricks) {
-        const auto old = static_cast<int>(brick->Top / CellSize * BoardColumns + brick->Left / CellSize);
-        moves << Move(old, brick->Index, brick->XOffset, brick->YOffset);
-    }
-    return moves;
-}
-
-// The moves of the bricks from cell first up to the top of its column, each shift cells on.
-QStringList Upward(int first, int shift, int x, int y)
-{
-    QStringList moves;
-    for (int old = first; old >= 0; old -= BoardColumns) moves << Move(old, old + shift, x, y);
-    return moves;
-}
-
-// The board closed up independently: each column's bricks keep their order at the bottom,
-// and the columns that hold any close up from the left. Moves listed by old column, bottom up.
-Cells ClosedUp(const Cells& before, QStringList* slide = nullptr, QStringList* fall = nullptr)
-{
-    Cells closed{};
-    int column = 0;
-    for (int old = 0; old < BoardColumns; ++old) {
-        int row = BoardRows;
-        for (int i = old + CellCount - BoardColumns; i >= 0; i -= BoardColumns) {
-            if (!before[i]) continue;
-            const int target = --row * BoardColumns + column;
-            closed[target] = before[i];
-            const int down = row - i / BoardColumns;
-            if (slide && old > column) *slide << Move(i, target, old - column, down);
-            if (fall && down > 0) *fall << Move(i, target, old - column, down);
-        }
-        if (row < BoardRows) ++column;
-    }
-    return closed;
-}
-
-// Plans the collapse of the board in place; the closed-up board must be the model's.
-void CheckCollapse(Cells& board, const QStringList& slide, const QStringList& fall)
-{
-    const Cells before = board;
-    BrickCollection slid;
-    BrickCollection fell;
-    PlanCollapse(board, slid, fell);
-    QCOMPARE(Listed(slid), slide);
-    QCOMPARE(Listed(fell), fall);
-    QCOMPARE(ToText(board), ToText(ClosedUp(before)));
+    return QStringLiteral("%1 %2,%3 %4,%5 %6/%7").arg(b->Index).arg(b->Left).arg(b->Top).arg(b->XOffset).arg(b->YOffset).arg(SlotOf(b->Picture)).arg(SlotOf(b->DownPicture));
 }
 
 } // namespace
@@ -108,122 +37,107 @@ class TestRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void groupSearch()
+    // A position of rows from the top, a question and its answer: "group N" lists the group of cell N in
+    // its order, or "none"; "collapse C..." takes cells C off, and tells the moves listed to slide and to
+    // fall, as "old>new x,y" (old cell, new cell, offsets), and the bottom rows after; "over" asks IsGameOver.
+    void workedExamples_data()
     {
-        const Cells block = CellsFromRows({"aab", "aab", "bb"});
-        const Cells ring = CellsFromRows({"aaab", "abab", "aaab", "bbb"});
-        const Cells line = CellsFromRows({"bbbbbb", "aaaaab"}, 12);
-        const struct { const Cells& board; int seed; QList<int> group; } cases[] = {
-            {block, 11, {11, 10, 0, 1}}, {block, 0, {0, 1, 11, 10}},
-            {block, 10, {10, 0, 1, 11}}, {block, 1, {1, 0, 10, 11}},
-            {ring, 0, {0, 1, 2, 12, 22, 21, 20, 10}},
-            {ring, 21, {21, 20, 10, 0, 1, 2, 12, 22}},
-            {ring, 12, {12, 2, 1, 0, 10, 20, 21, 22}},
-            {ring, 11, {11}},
-            {line, 132, {132, 131, 130, 133, 134}},
-        };
-        for (const auto& [board, seed, group] : cases) QCOMPARE(GroupOf(board, seed), group);
-        QVERIFY(!FindGroup(line, line[3]));
-
-        // A whole board of one colour: all 140 cells, each once and the seed first.
-        const Cells oneColour = CellsFromRows(QStringList(BoardRows, "aaaaaaaaaa"));
-        for (int seed : {0, 55, 139}) {
-            const QList<int> group = GroupOf(oneColour, seed);
-            QCOMPARE(group.front(), seed);
-            QCOMPARE(group.size(), qsizetype{CellCount});
-            QCOMPARE(QSet<int>(group.begin(), group.end()).size(), qsizetype{CellCount});
-        }
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("answer");
+        const QStringList block{"112", "112", "22"}, ring{"1112", "1212", "1112", "222"}, top(11, "");
+        QTest::newRow("block from 11") << block << "group 11" << "11 10 0 1";
+        QTest::newRow("block from 0") << block << "group 0" << "0 1 11 10";
+        QTest::newRow("block from 10") << block << "group 10" << "10 0 1 11";
+        QTest::newRow("block from 1") << block << "group 1" << "1 0 10 11";
+        QTest::newRow("ring from 0") << ring << "group 0" << "0 1 2 12 22 21 20 10";
+        QTest::newRow("ring from 21") << ring << "group 21" << "21 20 10 0 1 2 12 22";
+        QTest::newRow("ring from 12") << ring << "group 12" << "12 2 1 0 10 20 21 22";
+        QTest::newRow("inside the ring") << ring << "group 11" << "11";
+        QTest::newRow("bottom line") << top + QStringList{"", "222222", "111112"} << "group 132" << "132 131 130 133 134";
+        QTest::newRow("empty cell") << block << "group 3" << "none";
+        QTest::newRow("hole on top") << top + QStringList{"", "12", "34"} << "collapse 120" << "slide | fall | /.2/34";
+        QTest::newRow("column falls") << top + QStringList{"1", "2", "3"} << "collapse 130" << "slide | fall 120>130 0,1 110>120 0,1 | /1/2";
+        QTest::newRow("columns slide, by column and bottom up")
+            << top + QStringList{"", "123", "123"} << "collapse 120 130" << "slide 131>130 1,0 121>120 1,0 132>131 1,0 122>121 1,0 | fall | /23/23";
+        QTest::newRow("falls and slides") << top + QStringList{"", "122", "133"} << "collapse 121 131 132" << "slide 122>131 1,1 | fall 122>131 1,1 | /1/12";
+        QTest::newRow("two empty columns") << top + QStringList{"", "1.2.3", "1.2.34"} << "collapse"
+                                           << "slide 132>131 1,0 122>121 1,0 134>132 2,0 124>122 2,0 135>133 2,0 | fall | /123/1234";
+        QTest::newRow("empty last column") << top + QStringList{"", "", "123451234"} << "collapse" << "slide | fall | //123451234";
+        QTest::newRow("empty board is over") << QStringList{} << "over" << "over";
+        QTest::newRow("one brick is over") << top + QStringList{"", "", "1"} << "over" << "over";
     }
 
-    void collapseExamples()
+    void workedExamples()
     {
-        // A hole at the top of a column: nothing moves.
-        Cells board = FullBoard();
-        board[3] = nullptr;
-        CheckCollapse(board, {}, {});
-
-        // The bottom brick of column 5 gone: the thirteen above fall one row, bottom up.
-        board = FullBoard();
-        board[135] = nullptr;
-        CheckCollapse(board, {}, Upward(125, 10, 0, 1));
-
-        // Column 0 emptied: all other bricks slide one column, by column and bottom up.
-        QStringList slide;
-        board = FullBoard();
-        for (int i = 0; i < CellCount; i += BoardColumns) board[i] = nullptr;
-        for (int column = 1; column < BoardColumns; ++column) slide += Upward(130 + column, -1, 1, 0);
-        CheckCollapse(board, slide, {});
-
-        // Column 1 emptied and 132 gone: column 2 slides and falls, 122 to 131 first.
-        slide = Upward(122, 9, 1, 1);
-        board = FullBoard();
-        for (int i = 1; i < CellCount; i += BoardColumns) board[i] = nullptr;
-        board[132] = nullptr;
-        for (int column = 3; column < BoardColumns; ++column) slide += Upward(130 + column, -1, 1, 0);
-        CheckCollapse(board, slide, Upward(122, 9, 1, 1));
-
-        // Two empty columns: the bricks beyond both slide two.
-        board = CellsFromRows({"a.b.c.....", "a.b.cd...."}, 12);
-        CheckCollapse(board, {"132>131 1,0", "122>121 1,0", "134>132 2,0", "124>122 2,0", "135>133 2,0"}, {});
-
-        // An empty last column, and an empty board: nothing moves.
-        board = FullBoard();
-        for (int i = 9; i < CellCount; i += BoardColumns) board[i] = nullptr;
-        CheckCollapse(board, {}, {});
-        board = Cells{};
-        CheckCollapse(board, {}, {});
-    }
-
-    // Random games played to the end, each move removing a random group of two or more,
-    // checking the search, the collapse and the end test against simple models.
-    void wholeGames()
-    {
-        std::mt19937 rng(7);
-        int moves = 0;
-        for (int game = 0; game < 60; ++game) {
-            Cells board{};
-            for (int i = 0; i < CellCount; ++i) board[i] = MakeBrick("abcde"[rng() % (2 + game % 4)], i);
-            for (;;) {
-                QList<int> movable;
-                for (int i = 0; i < CellCount; ++i) {
-                    if (board[i] && ConnectedCells(board, i).size() > 1) movable << i;
-                }
-                QVERIFY2(IsGameOver(board) == movable.isEmpty(), qPrintable(ToText(board)));
-                if (movable.isEmpty()) break;
-                const int seed = movable[rng() % movable.size()];
-                const QList<int> group = ConnectedCells(board, seed);
-                QVERIFY2(GroupOf(board, seed) == group, qPrintable(QString::number(seed) + ToText(board)));
-                for (int cell : group) board[cell] = nullptr;
-                QStringList slide;
-                QStringList fall;
-                ClosedUp(board, &slide, &fall);
-                CheckCollapse(board, slide, fall);
-                if (QTest::currentTestFailed()) return;
-                // At rest where the animations leave them; the model takes earlier offsets as 0.
-                for (BrickRef& brick : board) {
-                    if (brick) brick = MakeBrick(brick->Picture->letter, brick->Index);
-                }
-                ++moves;
+        QFETCH(QStringList, rows);
+        QFETCH(QString, question);
+        Cells board = CellsFromRows(rows);
+        QStringList answer;
+        const QStringList words = question.split(' ');
+        if (words[0] == "group") {
+            const auto group = FindGroup(board, board[words[1].toInt()]);
+            for (const BrickRef& brick : group.value_or(BrickCollection{})) answer << QString::number(brick->Index);
+            if (!group) answer << "none";
+        } else if (words[0] == "collapse") {
+            for (const QString& cell : words.mid(1)) board[cell.toInt()].reset();
+            BrickCollection slide, fall;
+            PlanCollapse(board, slide, fall);
+            for (const auto& [name, bricks] : {std::pair{"slide", &slide}, std::pair{"fall", &fall}}) {
+                answer << name;
+                for (const BrickRef& b : *bricks) answer << QStringLiteral("%1>%2 %3,%4").arg(int(b->Top) / 32 * 10 + int(b->Left) / 32).arg(b->Index).arg(b->XOffset).arg(b->YOffset);
+                answer << "|";
             }
+            answer << ToText(board).section('/', 11).remove(QRegularExpression("\\.+(?=/|$)")); // the last three rows
+        } else {
+            answer << (IsGameOver(board) ? "over" : "not over");
         }
-        QVERIFY(moves > 1000);
+        QTEST(answer.join(' '), "answer");
     }
 
-    void gameOverNeedsAnAdjacentPair()
+    // One pair of a third colour on a checkerboard whose rows wrap onto the same colour; with a gap
+    // between 100 and 102. And the cell under a pixel of the board.
+    void neighboursAndCells()
     {
-        QVERIFY(IsGameOver(Cells{}));
-        QVERIFY(IsGameOver(CellsFromRows({"a"}, 13)));
-        // One pair of a third colour on a checkerboard (whose rows wrap onto the same colour);
-        // 101 is left empty for 100 and 102.
-        const struct { int a; int b; bool over; } cases[] = {
-            {129, 139, false}, {138, 139, false}, {0, 1, false}, {0, 10, false},
-            {9, 10, true}, {0, 11, true}, {100, 102, true}};
-        for (const auto& [a, b, over] : cases) {
-            Cells board{};
-            for (int i = 0; i < CellCount; ++i) board[i] = MakeBrick(i == a || i == b ? 'c' : "ab"[(i / 10 + i) % 2], i);
-            if (b == a + 2) board[a + 1] = nullptr;
-            QVERIFY2(IsGameOver(board) == over, qPrintable(ToText(board)));
+        const struct { int a, b; bool over; } pairs[] = {{129, 139, false}, {138, 139, false}, {0, 1, false}, {0, 10, false}, {9, 10, true}, {0, 11, true}, {100, 102, true}};
+        for (const auto& [a, b, over] : pairs) {
+            QString cells;
+            for (int i = 0; i < CellCount; ++i) cells += i == a + 1 && b == a + 2 ? '.' : i == a || i == b ? '3' : "12"[(i / 10 + i) % 2];
+            QVERIFY2(IsGameOver(CellsFromRows({cells})) == over, qPrintable(QStringLiteral("%1 and %2").arg(a).arg(b)));
         }
+        const struct { int x, y, cell; } pixels[] = {{0, 0, 0}, {319, 0, 9}, {0, 32, 10}, {319, 447, 139}, {320, 0, -1}, {0, 448, -1}, {-1, 5, -1}, {5, -1, -1}, {-32, 5, -1}};
+        for (const auto& [x, y, cell] : pixels) QCOMPARE(PointerTracker::GetIndex(x, y), cell);
+    }
+
+    // Deals in a row under one clock reading, as within one board in the game: the reseeds must still
+    // give fresh runs, each deal a new board, colours and lengths evenly; another reading, another deal.
+    void dealFollowsTheGenerator()
+    {
+        const auto fixedClock = [](std::uint64_t reading) { return [reading] { return reading; }; };
+        Random random(99, fixedClock(5)), replay(99, fixedClock(5));
+        std::map<QString, int> counts;
+        GameBoard game;
+        QString previous;
+        for (int deal = 0; deal < 300; ++deal) {
+            game.GenerateBoard(random, Looks());
+            const QString dealt = Replay(replay, counts);
+            QCOMPARE(game.BricksLeft, CellCount);
+            for (int i = 0; i < CellCount; ++i) {
+                const QString brick = QStringLiteral("%1 %2,%3 0,0 %4/%5").arg(i).arg(CellLeft(i)).arg(CellTop(i)).arg(dealt[i]).arg(dealt[i].digitValue() + 5);
+                QVERIFY(Fields(game.Board[i]) == brick && Fields(game.StartBoard[i]) == brick && game.StartBoard[i] != game.Board[i]);
+            }
+            QVERIFY(dealt != previous);
+            previous = dealt;
+        }
+        QCOMPARE(counts.size(), std::size_t(ColourCount + 3));
+        const int runs = counts["length 1"] + counts["length 2"] + counts["length 3"];
+        for (const auto& [kind, count] : counts) QVERIFY2(qAbs(double(count) / runs - (kind.startsWith("colour") ? 1.0 / ColourCount : 1.0 / 3)) < 0.01, qPrintable(kind));
+        Random first(99, fixedClock(5)), other(99, fixedClock(6));
+        QVERIFY(Replay(first, counts) != Replay(other, counts));
+
+        const BrickRef source = game.Board[57], clone = source->Clone();
+        std::tie(source->Left, source->Top, source->XOffset, source->YOffset) = std::tuple(224.5F, 160.25F, 2, 3);
+        QVERIFY(clone != source && Fields(source->Clone()) == Fields(source) && Fields(clone) != Fields(source));
     }
 };
 

@@ -1,0 +1,143 @@
+#ifndef TESTS_FIXTURE_H
+#define TESTS_FIXTURE_H
+
+// What the in-process suites share: positions written as digits, fakes for everything the game
+// takes from the system, and a game window built on them.
+
+#include "drawing/board_surface.h"
+#include "drawing/brick_picture.h"
+#include "main_window/frm_main.h"
+#include "platform/clock.h"
+#include "platform/date_time.h"
+#include "platform/dialogs.h"
+#include "platform/random.h"
+#include "platform/settings_store.h"
+#include "platform/ticks.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <functional>
+
+// A position is a list of rows of digits: a brick's colour, 1 to 5, or '.' for an empty cell.
+inline const PictureSlots& Looks()
+{
+    static const PictureSlots looks = BrickPicture::LoadSlots();
+    return looks;
+}
+
+// The colour of an empty cell: the one at the tips of the grey brick's corners.
+inline QRgb BoardColour() { return Looks()[1]->Image().pixel(0, 0); }
+
+// The slot of a look: 1 to 5 normal, 6 to 10 pressed, 0 for none of them.
+inline int SlotOf(const PictureRef& picture, const PictureSlots& looks = Looks())
+{
+    const auto found = std::find(looks.begin() + 1, looks.end(), picture);
+    return found == looks.end() ? 0 : int(found - looks.begin());
+}
+
+// Bricks at rest in their cells, the rows placed from firstRow down.
+inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const PictureSlots& looks = Looks())
+{
+    Cells cells{};
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column) {
+            const int colour = rows[row][column].digitValue(), i = (firstRow + row) * BoardColumns + column;
+            if (colour < 1) continue;
+            cells[i] = std::make_shared<Brick>();
+            std::tie(cells[i]->Index, cells[i]->Left, cells[i]->Top) = std::tuple(i, CellLeft(i), CellTop(i));
+            std::tie(cells[i]->Picture, cells[i]->DownPicture) = std::tuple(looks[colour], looks[colour + ColourCount]);
+        }
+    }
+    return cells;
+}
+
+// One digit a cell, rows split by '/'; a brick that does not know its own cell shows as '!'.
+inline QString ToText(const Cells& cells, const PictureSlots& looks = Looks())
+{
+    QString text;
+    for (int i = 0; i < CellCount; ++i) {
+        const BrickRef& brick = cells[i];
+        if (i > 0 && i % BoardColumns == 0) text += '/';
+        text += !brick ? QChar('.') : brick->Index != i ? QChar('!') : QChar('0' + SlotOf(brick->Picture, looks));
+    }
+    return text;
+}
+
+class FakeClock final : public Clock {
+public:
+    [[nodiscard]] double Now() const override { return now; }
+    void AdvanceSeconds(double seconds) { now += seconds / SecondsPerDay; }
+
+private:
+    double now = 0; // from 0, sums of whole seconds stay exact
+};
+
+// Every sleep moves the counter on by the time slept, and then calls the hook if there is one.
+class FakeTicks final : public Ticks {
+public:
+    [[nodiscard]] std::uint32_t GetTickCount() override { return now; }
+    void Sleep(int milliseconds) override
+    {
+        now += std::uint32_t(milliseconds);
+        if (onSleep) onSleep();
+    }
+
+    std::uint32_t now = 0xFFFFF000U; // close to the wrap, which must not matter
+    std::function<void()> onSleep;
+};
+
+// Answers from a script of letters: Retry, Cancel, Yes, No, Ok (No once it runs out), and one name.
+// Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved", "name N"
+// (N bricks cleared), or the prompt itself for anything else.
+class ScriptedDialogs final : public Dialogs {
+public:
+    MessageAnswer MsgBox(QWidget*, const QString& prompt, MessageStyle, const QString& title) override
+    {
+        static const QHash<QString, QString> known{{"|Do you want to exit?", "exit"},
+                                                   {"Game over!|You have not cleared all bricks?\r\nWould you like to retry?", "retry"},
+                                                   {"Game over!|Would you like to play a new game?", "new"},
+                                                   {"|Your time could not be saved: the settings file cannot be written.", "unsaved"}};
+        shown << known.value(title + '|' + prompt, prompt);
+        const QChar answer = answers.isEmpty() ? QChar('N') : answers[0];
+        answers.remove(0, 1);
+        return QHash<QChar, MessageAnswer>{{'R', MessageAnswer::Retry}, {'C', MessageAnswer::Cancel}, {'Y', MessageAnswer::Yes}, {'O', MessageAnswer::Ok}}.value(answer, MessageAnswer::No);
+    }
+    QString InputBox(QWidget*, const QString& prompt) override
+    {
+        const auto entry = QRegularExpression("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$").match(prompt);
+        shown << (entry.hasMatch() ? "name " + entry.captured(1) : prompt);
+        return name;
+    }
+
+    QString answers, name;
+    QStringList shown;
+};
+
+struct GameFixture {
+    FakeClock clock;
+    FakeTicks ticks;
+    Random random{12345, [] { return std::uint64_t{777}; }};
+    ScriptedDialogs dialogs;
+    QTemporaryDir folder;
+    SettingsStore store{folder.path()};
+    frmMain window{Services{clock, ticks, random, dialogs, store}};
+
+    QString PanelText(const QString& key) const { return window.statusBar()->findChild<QLabel*>(key)->text(); }
+    void Choose(const QString& item) { window.findChild<QAction*>(item)->trigger(); }
+    QWidget* Board() { return window.centralWidget(); }
+
+    // Starts the game over on a position of the given bottom rows, through a retry.
+    void StartFrom(const QStringList& bottomRows)
+    {
+        window.Game().StartBoard = CellsFromRows(bottomRows, BoardRows - int(bottomRows.size()), window.Pictures());
+        Choose("mnuFileRetry");
+    }
+    QString Position() const { return ToText(window.Game().Board, window.Pictures()); }
+};
+
+#endif
