@@ -7,6 +7,7 @@
 #include "board_painter.h"
 #include "game_flow.h"
 #include "platform/clock.h"
+#include "platform/date_time.h"
 #include "platform/dialogs.h"
 #include "scores/settings.h"
 
@@ -49,7 +50,8 @@ void MoveExecutor::EndGame()
 void MoveExecutor::RecordBestTime()
 {
     const int bricksLeft = parts.game.BricksLeft;
-    const double finishingTime = parts.clock.Now() - parts.flow.StartTime();
+    // In whole seconds, as the clock showed it and as the record keeps it.
+    const double finishingTime = ToWholeSeconds(parts.clock.Now() - parts.flow.StartTime());
     const double best = parts.settings.GetBestTime(bricksLeft);
     // An equal time does not take the record.
     if (best == 0 || finishingTime < best) SaveRecord(bricksLeft, finishingTime);
@@ -61,13 +63,12 @@ void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
     const QString prompt = QStringLiteral("You are the fastest to clear %1.\r\nEnter you're name:").arg(cleared);
     const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
     // A cancelled entry still keeps the record, under an empty name.
-    const bool nameSaved = parts.settings.SaveBestName(bricksLeft, name);
-    const bool timeSaved = parts.settings.SaveBestTime(bricksLeft, finishingTime);
-    if (!nameSaved || !timeSaved) {
-        parts.dialogs.MsgBox(parts.flow.DialogOwner(),
-                             QStringLiteral("Your time could not be saved: the settings file cannot be written."),
-                             MessageStyle::OkWarning, QString());
-    }
+    const Settings::Outcome outcome = parts.settings.SaveBestRecord(bricksLeft, finishingTime, name);
+    if (outcome == Settings::Outcome::Saved) return;
+    const QString why = outcome == Settings::Outcome::Unwritable
+                            ? QStringLiteral("Your time could not be saved: the settings file cannot be written.")
+                            : QStringLiteral("Your time was not saved: another game saved a time as good meanwhile.");
+    parts.dialogs.MsgBox(parts.flow.DialogOwner(), why, MessageStyle::OkWarning, QString());
 }
 
 bool MoveExecutor::AcceptsRetry()

@@ -8,6 +8,7 @@
 #include "scores/frm_high_score.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -146,6 +147,7 @@ void frmMain::Form_Load()
 void frmMain::Form_Activate()
 {
     FitWindow();
+    KeepInsideScreen();
 }
 
 bool frmMain::Form_QueryUnload()
@@ -196,6 +198,16 @@ void frmMain::FitWindow()
     const QSize board = painter.Buffer().deviceIndependentSize().toSize();
     setFixedSize(outer.width() - client.width() + board.width(),
                  outer.height() - client.height() + board.height() + statusBarTerm);
+}
+
+void frmMain::KeepInsideScreen()
+{
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    // A window taller or wider than the area keeps its title bar in it.
+    const QPoint inside(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())),
+                        std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    if (inside != frame.topLeft()) move(inside);
 }
 
 void frmMain::Timer_Timer()

@@ -51,6 +51,9 @@ private:
     void Form_Activate();
     [[nodiscard]] bool Form_QueryUnload();
     void FitWindow();
+    // Moves the window just enough to lie wholly on its screen where it would stick out of it, as it
+    // would from the design position on a small or highly scaled screen.
+    void KeepInsideScreen();
     // Draws the board at the density of the screen the window is on.
     void MatchScreenDensity();
     void Timer_Timer();

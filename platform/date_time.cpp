@@ -27,19 +27,28 @@ QString ClockText(qint64 secondsOfDay)
         .arg(secondsOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
+// The whole seconds a clock shows: through milliseconds first, so 83 seconds held as a fraction
+// of a day never show as 82.999... cut to 82.
+qint64 WholeSeconds(double days)
+{
+    return static_cast<qint64>(std::round(Sanitised(days) * SecondsPerDay * 1000.0)) / 1000;
+}
+
 } // namespace
+
+double ToWholeSeconds(double days)
+{
+    return static_cast<double>(WholeSeconds(days)) / SecondsPerDay;
+}
 
 QString FormatLongTime(double days)
 {
-    // Through milliseconds first, so 83 seconds held as a fraction of a day never
-    // shows as 82.999... truncated to 82.
-    const auto milliseconds = static_cast<qint64>(std::round(std::fmod(Sanitised(days), 1.0) * SecondsPerDay * 1000.0));
-    return ClockText(milliseconds / 1000 % SecondsPerDayWhole);
+    return ClockText(WholeSeconds(days) % SecondsPerDayWhole);
 }
 
 QString DurationToText(double days)
 {
-    const qint64 seconds = std::llround(Sanitised(days) * SecondsPerDay);
+    const qint64 seconds = WholeSeconds(days);
     const qint64 wholeDays = seconds / SecondsPerDayWhole;
     const QString clock = ClockText(seconds % SecondsPerDayWhole);
     return wholeDays == 0 ? clock : QString::number(wholeDays) + QLatin1Char('.') + clock;

@@ -7,6 +7,10 @@
 
 inline constexpr double SecondsPerDay = 86400.0;
 
+// Durations are shown, kept and compared in whole seconds, the fraction cut off as a clock does,
+// so that one duration reads the same everywhere.
+[[nodiscard]] double ToWholeSeconds(double days);
+
 // An elapsed time as a 24-hour clock reading, "00:01:23": whole seconds, the days left
 // out. The same in every locale, with no AM/PM and no time zone.
 [[nodiscard]] QString FormatLongTime(double days);

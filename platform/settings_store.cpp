@@ -1,6 +1,27 @@
 #include "settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+
+namespace {
+
+class GroupOfSettings final : public SettingsStore::Section {
+public:
+    GroupOfSettings(QSettings& settings, const QString& section) : settings(settings), prefix(section + QLatin1Char('/')) {}
+    [[nodiscard]] QString Get(const QString& key, const QString& fallback) const override
+    {
+        return settings.value(prefix + key, fallback).toString();
+    }
+    void Set(const QString& key, const QString& value) override { settings.setValue(prefix + key, value); }
+
+private:
+    QSettings& settings;
+    QString prefix;
+};
+
+} // namespace
 
 SettingsStore::SettingsStore(QString folder) : folder(std::move(folder)) {}
 
@@ -10,13 +31,19 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
     return Open(application)->value(section + QLatin1Char('/') + key, fallback).toString();
 }
 
-bool SettingsStore::SaveSetting(const QString& application, const QString& section, const QString& key,
-                                const QString& value)
+bool SettingsStore::Change(const QString& application, const QString& section, const std::function<void(Section&)>& change)
 {
     const auto settings = Open(application);
-    settings->setValue(section + QLatin1Char('/') + key, value);
+    // Not QSettings' own lock file, which it takes while writing: this one is held from the reading on.
+    const QFileInfo file(settings->fileName());
+    QLockFile lock(file.filePath() + QStringLiteral(".change.lock"));
+    if (!QDir().mkpath(file.path()) || !lock.lock()) return false;
+    settings->sync(); // what another copy of the program wrote meanwhile
+    GroupOfSettings values(*settings, section);
+    change(values);
+    // All in one write: QSettings replaces the file at once or leaves it as it was. A damaged file read
+    // earlier reports a format error, yet the write itself went through.
     settings->sync();
-    // A damaged file read earlier reports a format error, yet the write itself went through.
     return settings->status() != QSettings::AccessError;
 }
 

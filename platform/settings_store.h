@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -10,6 +11,14 @@ class QSettings;
 // The per-user settings store: text values addressed by application, section and key.
 class SettingsStore {
 public:
+    // The values of one section, read and written in one step (see Change).
+    class Section {
+    public:
+        virtual ~Section() = default;
+        [[nodiscard]] virtual QString Get(const QString& key, const QString& fallback) const = 0;
+        virtual void Set(const QString& key, const QString& value) = 0;
+    };
+
     // The user's own store, in the desktop's configuration folder.
     SettingsStore() = default;
     // A store under a folder of the caller's, so tests never touch the user's records.
@@ -17,9 +26,10 @@ public:
     virtual ~SettingsStore() = default;
 
     [[nodiscard]] virtual QString GetSetting(const QString& application, const QString& section, const QString& key,
-                                     const QString& fallback) const;
-    // False when the value could not be written to disk.
-    virtual bool SaveSetting(const QString& application, const QString& section, const QString& key, const QString& value);
+                                             const QString& fallback) const;
+    // Reads and writes one section as one step: another copy of the program running meanwhile waits
+    // for it, and what it sets reaches the disk together or not at all. False when it could not be written.
+    virtual bool Change(const QString& application, const QString& section, const std::function<void(Section&)>& change);
 
 private:
     [[nodiscard]] std::unique_ptr<QSettings> Open(const QString& application) const;

@@ -14,18 +14,17 @@ QString Section(int N)
     return QStringLiteral("Bricks(%1)").arg(N);
 }
 
+// A text damaged outside the program counts as no record.
+double TimeFrom(const QString& text)
+{
+    return TextToDuration(text).value_or(0.0);
+}
+
 } // namespace
 
 double Settings::GetBestTime(int N) const
 {
-    const QString text = store.GetSetting(ApplicationTitle(), Section(N), TimeKey, QStringLiteral("0"));
-    // A text damaged outside the program counts as no record.
-    return TextToDuration(text).value_or(0.0);
-}
-
-bool Settings::SaveBestTime(int N, double T)
-{
-    return store.SaveSetting(ApplicationTitle(), Section(N), TimeKey, DurationToText(T));
+    return TimeFrom(store.GetSetting(ApplicationTitle(), Section(N), TimeKey, QStringLiteral("0")));
 }
 
 QString Settings::GetBestName(int N) const
@@ -33,7 +32,15 @@ QString Settings::GetBestName(int N) const
     return store.GetSetting(ApplicationTitle(), Section(N), NameKey, QString());
 }
 
-bool Settings::SaveBestName(int N, const QString& Name)
+Settings::Outcome Settings::SaveBestRecord(int N, double T, const QString& Name)
 {
-    return store.SaveSetting(ApplicationTitle(), Section(N), NameKey, Name);
+    bool better = false;
+    const bool written = store.Change(ApplicationTitle(), Section(N), [&](SettingsStore::Section& record) {
+        const double best = TimeFrom(record.Get(TimeKey, QStringLiteral("0")));
+        better = best == 0 || T < best;
+        if (!better) return;
+        record.Set(NameKey, Name);
+        record.Set(TimeKey, DurationToText(T));
+    });
+    return !written ? Outcome::Unwritable : better ? Outcome::Saved : Outcome::Beaten;
 }

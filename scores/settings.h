@@ -9,13 +9,16 @@ class SettingsStore;
 // "Bricks(N)" of the application's settings. A time of 0 means no record.
 class Settings {
 public:
+    enum class Outcome { Saved, Beaten, Unwritable };
+
     explicit Settings(SettingsStore& store) : store(store) {}
 
     [[nodiscard]] double GetBestTime(int N) const;
-    // False when the store could not be written.
-    bool SaveBestTime(int N, double T);
     [[nodiscard]] QString GetBestName(int N) const;
-    bool SaveBestName(int N, const QString& Name);
+    // Keeps Name and T as the record for N, unless the store holds a time as good by now: another
+    // window of the game may have saved one meanwhile. Name and time go to disk in one write, so a
+    // record is never left half old and half new.
+    Outcome SaveBestRecord(int N, double T, const QString& Name);
 
 private:
     SettingsStore& store;

@@ -92,8 +92,8 @@ public:
 };
 
 // Answers from a script of letters: Retry, Cancel, Yes, No, Ok (No once it runs out), and one name.
-// Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved", "name N"
-// (N bricks cleared), or the prompt itself for anything else.
+// Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved", "beaten",
+// "name N" (N bricks cleared), or the prompt itself for anything else.
 class ScriptedDialogs final : public Dialogs {
 public:
     MessageAnswer MsgBox(QWidget*, const QString& prompt, MessageStyle, const QString& title) override
@@ -101,7 +101,8 @@ public:
         static const QHash<QString, QString> known{{"|Do you want to exit?", "exit"},
                                                    {"Game over!|You have not cleared all bricks?\r\nWould you like to retry?", "retry"},
                                                    {"Game over!|Would you like to play a new game?", "new"},
-                                                   {"|Your time could not be saved: the settings file cannot be written.", "unsaved"}};
+                                                   {"|Your time could not be saved: the settings file cannot be written.", "unsaved"},
+                                                   {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"}};
         shown << known.value(title + '|' + prompt, prompt);
         const QChar answer = answers.isEmpty() ? QChar('N') : answers[0];
         answers.remove(0, 1);
@@ -111,11 +112,13 @@ public:
     {
         const auto entry = QRegularExpression("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$").match(prompt);
         shown << (entry.hasMatch() ? "name " + entry.captured(1) : prompt);
+        if (whileAsked) whileAsked();
         return name;
     }
 
     QString answers, name;
     QStringList shown;
+    std::function<void()> whileAsked;
 };
 
 struct GameFixture {

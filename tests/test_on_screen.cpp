@@ -46,12 +46,17 @@ private:
     }
 
 private slots:
+    // The whole window lies on the 1280 x 1024 screen: at the design place, the board's corner at (271, 81),
+    // where it fits; at twice the size, moved up just enough.
     void initTestCase()
     {
-        f.window.move(0, 0); // all of it on the screen at twice the size, so all of it can be read back
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         QCOMPARE(f.window.devicePixelRatioF(), ratio);
+        const QRect screen = f.window.screen()->availableGeometry(), window = f.window.frameGeometry();
+        QVERIFY(screen.contains(window));
+        const QPoint board = f.window.Surface().mapToGlobal(QPoint(0, 0));
+        QVERIFY(ratio < 2 ? board == QPoint(271, 81) : board.x() == 271 && window.bottom() == screen.bottom());
     }
 
     void boardIsShownAtDeviceResolution()

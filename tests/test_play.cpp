@@ -239,7 +239,7 @@ private slots:
     void endOfGame_data()
     {
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("before"); // "-" for a store that cannot be written
+        QTest::addColumn<QString>("before"); // "-" for a store that cannot be written; "+" saved while the name is asked
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("dialogues");
@@ -254,6 +254,8 @@ private slots:
         QTest::newRow("equal time") << seven << "83 Bo" << 83.0 << "CN" << "retry new" << "83 Bo" << 7 << false;
         QTest::newRow("worse time") << seven << "60 Bo" << 83.0 << "CN" << "retry new" << "60 Bo" << 7 << false;
         QTest::newRow("better time") << seven << "90 Bo" << 83.0 << "CN" << "name 133 retry new" << "83 Ada" << 7 << false;
+        QTest::newRow("equal to the second") << seven << "83 Bo" << 83.6 << "CN" << "retry new" << "83 Bo" << 7 << false;
+        QTest::newRow("beaten meanwhile") << seven << "+60 Bo" << 83.0 << "OCN" << "name 133 beaten retry new" << "60 Bo" << 7 << false;
         QTest::newRow("board cleared") << none << "" << 5.0 << "N" << "name 140 new" << "5 Ada" << 0 << false;
         QTest::newRow("unwritable store") << seven << "-" << 83.0 << "OCN" << "name 133 unsaved retry new" << "" << 7 << false;
     }
@@ -266,8 +268,10 @@ private slots:
         GameFixture f;
         const int left = int(rows.join("").count(QRegularExpression("\\d"))) - 2;
         Settings settings(f.store);
+        const auto save = [&] { settings.SaveBestRecord(left, before.section(' ', 0, 0).remove('+').toDouble() / SecondsPerDay, before.section(' ', 1)); };
         if (before == "-") QVERIFY(QFile(f.folder.filePath("Vondrel")).open(QIODevice::WriteOnly)); // where the store's folder belongs
-        else if (!before.isEmpty()) settings.SaveBestName(left, before.section(' ', 1)), settings.SaveBestTime(left, before.section(' ', 0, 0).toDouble() / SecondsPerDay);
+        else if (before.startsWith('+')) f.dialogs.whileAsked = save;
+        else if (!before.isEmpty()) save();
         f.StartFrom(rows);
         f.clock.AdvanceSeconds(seconds);
         QFETCH(QString, answers);
