@@ -7,9 +7,12 @@ PREFIX ?= /usr/local
 
 # dpkg-dev and file let CPack work out the package's dependencies; desktop-file-utils
 # and appstream check the installed desktop entry and metainfo; clang and its runtime
-# build the fuzz target.
+# build the fuzz target. The Wayland client library, the protocol files, pkgconf and Qt's
+# private headers build the one Wayland request the program sends itself; weston and Qt's
+# Wayland plugin run the game natively on Wayland in a test.
 PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils \
-	desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev
+	desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev \
+	pkgconf libwayland-dev wayland-protocols qt6-base-private-dev weston qt6-wayland
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test test-asan build deps clean install deb bench fuzz stress fresh

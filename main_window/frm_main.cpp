@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/date_time.h"
 #include "platform/dialogs.h"
+#include "platform/fixed_size_window.h"
 #include "scores/frm_high_score.h"
 
 #include <QCloseEvent>
@@ -113,6 +114,7 @@ void frmMain::showEvent(QShowEvent* event)
     // Only now is the screen the window is on known for sure; moving to another may change the density.
     MatchScreenDensity();
     connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::MatchScreenDensity, Qt::UniqueConnection);
+    connect(windowHandle(), &QWindow::windowStateChanged, this, &frmMain::RefuseMaximized, Qt::UniqueConnection);
     // The first showing counts as an activation, also where no window manager activates.
     if (!event->spontaneous()) Form_Activate();
 }
@@ -186,6 +188,14 @@ void frmMain::MatchScreenDensity()
         painter.Render(game.Board);
         painter.ShowBuffer();
     }
+}
+
+void frmMain::RefuseMaximized(Qt::WindowState state)
+{
+    // The signal comes straight from the request, so the withdrawal can still follow it.
+    if (state != Qt::WindowMaximized) return;
+    windowHandle()->setWindowStates(windowHandle()->windowStates() & ~Qt::WindowMaximized);
+    WithdrawMaximizeRequest(*windowHandle());
 }
 
 void frmMain::FitWindow()

@@ -54,6 +54,8 @@ private:
     // Moves the window just enough to lie wholly on its screen where it would stick out of it, as it
     // would from the design position on a small or highly scaled screen.
     void KeepInsideScreen();
+    // The size is fixed, so a maximised state is asked away at once.
+    void RefuseMaximized(Qt::WindowState state);
     // Draws the board at the density of the screen the window is on.
     void MatchScreenDensity();
     void Timer_Timer();
