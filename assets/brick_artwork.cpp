@@ -1,7 +1,9 @@
 // Draws the ten brick pictures: brick01..05.png are the raised tiles of the
 // five colours, brick06..10.png the same colours pushed in; brickNN@2x.png are the
-// same pictures at twice the resolution, for high-density screens. Given a second
-// folder, also draws the application icon there: iconN.png at N pixels and icon.svg.
+// same pictures at twice the resolution, for high-density screens. brickNN-symbol.png
+// and brickNN-symbol@2x.png are the same bricks marked with their colour's symbol, for
+// players who cannot tell the colours apart. Given a second folder, also draws the
+// application icon there: iconN.png at N pixels and icon.svg.
 // Usage: brick_artwork BRICK_FOLDER [ICON_FOLDER]
 #include <QColor>
 #include <QDir>
@@ -30,23 +32,34 @@ struct Rgb {
     double r = 0, g = 0, b = 0;
 };
 
+enum class Symbol { Square, Circle, Triangle, Cross, Diamond };
+
 struct Look {
     Rgb target; // average colour the body must have
     bool pressed;
+    Symbol symbol;
 };
 
+// The symbols are easy to remember: a grey stone block, a blue gem, a green tree, a red
+// cross and an amber lamp. Grey, blue, green and red are equally light, so they get the
+// shapes least alike; the square and the circle, the closest pair, mark grey and amber.
 constexpr std::array<Look, 10> Looks{{
-    {{116, 116, 116}, false},
-    {{61, 121, 245}, false},
-    {{62, 166, 61}, false},
-    {{230, 98, 61}, false},
-    {{222, 165, 62}, false},
-    {{65, 65, 65}, true},
-    {{0, 79, 177}, true},
-    {{0, 130, 1}, true},
-    {{190, 62, 29}, true},
-    {{202, 123, 1}, true},
+    {{116, 116, 116}, false, Symbol::Square},
+    {{61, 121, 245}, false, Symbol::Diamond},
+    {{62, 166, 61}, false, Symbol::Triangle},
+    {{230, 98, 61}, false, Symbol::Cross},
+    {{222, 165, 62}, false, Symbol::Circle},
+    {{65, 65, 65}, true, Symbol::Square},
+    {{0, 79, 177}, true, Symbol::Diamond},
+    {{0, 130, 1}, true, Symbol::Triangle},
+    {{190, 62, 29}, true, Symbol::Cross},
+    {{202, 123, 1}, true, Symbol::Circle},
 }};
+
+// A light shape with a dark outline: one of the two stands out on every body, dark or light.
+constexpr double SymbolFill = 250.0;
+constexpr double SymbolOutline = 24.0;
+constexpr double OutlineWidth = 1.5;
 
 // Whether (x, y) lies in the square [inset, Size - inset] with corners of the given radius.
 bool insideRoundedSquare(double x, double y, double inset, double radius)
@@ -104,6 +117,37 @@ double rimLevel(double x, double y, bool pressed)
     return pressed && topOrBottom ? DimRim : BrightRim;
 }
 
+// Signed distance from (x, y) to a box of half sizes hx, hy about the centre; negative inside.
+double boxDistance(double dx, double dy, double hx, double hy)
+{
+    const double qx = std::abs(dx) - hx, qy = std::abs(dy) - hy;
+    return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0);
+}
+
+// Signed distance from (x, y) to the symbol's fill, in picture units. The shapes are of
+// about the same weight and, with their outline, keep 4 units clear of the edges.
+double symbolDistance(Symbol symbol, double x, double y)
+{
+    const double dx = x - Size / 2.0, dy = y - Size / 2.0;
+    switch (symbol) {
+    case Symbol::Square:
+        return boxDistance(dx, dy, 6.25, 6.25) - 0.75;
+    case Symbol::Circle:
+        return std::hypot(dx, dy) - 8.0;
+    case Symbol::Triangle: {
+        // Pointing up, from its three sides; lowered so that it looks centred.
+        constexpr double Inradius = 5.0, Cos30 = 0.8660254037844386;
+        const double ty = dy - 2.5;
+        return std::max({ty, Cos30 * dx - 0.5 * ty, -Cos30 * dx - 0.5 * ty}) - Inradius;
+    }
+    case Symbol::Cross:
+        return std::min(boxDistance(dx, dy, 8.5, 2.75), boxDistance(dx, dy, 2.75, 8.5));
+    case Symbol::Diamond:
+        return (std::abs(dx) + std::abs(dy) - 9.5) / std::sqrt(2.0);
+    }
+    return 1e9;
+}
+
 double bodyChannel(double base, double gain, double shade, double white)
 {
     return std::clamp(base * gain * shade * (1.0 - white) + 255.0 * white, 0.0, 255.0);
@@ -111,13 +155,20 @@ double bodyChannel(double base, double gain, double shade, double white)
 
 // The colour at (x, y) of a brick, in the units of its 32-pixel picture: the board shows
 // outside the rounded outline.
-Rgb brickColour(const Look &look, const Rgb &gain, double x, double y)
+Rgb brickColour(const Look &look, const Rgb &gain, double x, double y, bool symbol = false)
 {
     if (!insideRoundedSquare(x, y, 0.0, CornerRadius))
         return {double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())};
     if (!insideRoundedSquare(x, y, 1.0, CornerRadius - 1.0)) {
         const double level = rimLevel(x, y, look.pressed);
         return {level, level, level};
+    }
+    if (symbol) {
+        const double distance = symbolDistance(look.symbol, x, y);
+        if (distance <= OutlineWidth) {
+            const double level = distance <= 0.0 ? SymbolFill : SymbolOutline;
+            return {level, level, level};
+        }
     }
     const double shade = look.pressed ? pressedShade(x, y) : raisedShade(x, y);
     const double white = look.pressed ? 0.0 : gloss(x, y);
@@ -127,7 +178,7 @@ Rgb brickColour(const Look &look, const Rgb &gain, double x, double y)
 
 // The picture at `scale` image pixels per picture unit. The shapes are sampled, never
 // resized, so every scale has outlines as sharp as the first.
-QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1)
+QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1, bool symbol = false)
 {
     const int pixels = Size * scale;
     QImage image(pixels, pixels, QImage::Format_RGB888);
@@ -138,7 +189,7 @@ QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1)
             for (int sy = 0; sy < Samples; ++sy) {
                 for (int sx = 0; sx < Samples; ++sx) {
                     const double x = (px + (sx + 0.5) * step) / scale, y = (py + (sy + 0.5) * step) / scale;
-                    const Rgb c = brickColour(look, gain, x, y);
+                    const Rgb c = brickColour(look, gain, x, y, symbol);
                     sum.r += c.r;
                     sum.g += c.g;
                     sum.b += c.b;
@@ -318,9 +369,12 @@ int main(int argc, char *argv[])
         // The colours are measured at 1x, so both resolutions show the same colour.
         gains[i] = correctedGain(Looks[i]);
         const QString name = QStringLiteral("brick%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        if (!save(drawBrick(Looks[i], gains[i]), folder.filePath(name + QStringLiteral(".png")))
-            || !save(drawBrick(Looks[i], gains[i], 2), folder.filePath(name + QStringLiteral("@2x.png"))))
-            return 1;
+        for (const bool symbol : {false, true}) {
+            const QString marked = symbol ? name + QStringLiteral("-symbol") : name;
+            if (!save(drawBrick(Looks[i], gains[i], 1, symbol), folder.filePath(marked + QStringLiteral(".png")))
+                || !save(drawBrick(Looks[i], gains[i], 2, symbol), folder.filePath(marked + QStringLiteral("@2x.png"))))
+                return 1;
+        }
     }
     if (argc == 2)
         return 0;

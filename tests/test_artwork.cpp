@@ -31,7 +31,7 @@ QString PictureName(int n, const QString& suffix = QString())
     return QStringLiteral("brick%1%2.png").arg(n, 2, 10, QLatin1Char('0')).arg(suffix);
 }
 
-QImage Picture(int n) { return QImage(QStringLiteral(":/bricks/") + PictureName(n)); }
+QImage Picture(int n, const QString& suffix = {}) { return QImage(":/bricks/" + PictureName(n, suffix)); }
 
 Rgb Mean(const QImage& image, const QRect& area)
 {
@@ -54,6 +54,41 @@ bool Near(const Rgb& actual, const Rgb& expected, double tolerance)
 {
     const auto near = [tolerance](double a, double e) { return std::abs(a - e) <= tolerance; };
     return std::equal(actual.begin(), actual.end(), expected.begin(), near);
+}
+
+// How the pictures look in greyscale and to colour-blind eyes, as matrices on linear RGB:
+// Rec. 709 luminance, then protanopia, deuteranopia and tritanopia at full severity after
+// Machado, Oliveira and Fernandes (2009).
+using Matrix = std::array<double, 9>;
+const std::array<Matrix, 4> Views{{
+    {0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722},
+    {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998},
+    {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881},
+    {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900},
+}};
+
+// A pixel as seen in a view, with sRGB taken as a plain 2.2 gamma.
+Rgb Seen(const Matrix& view, QRgb pixel)
+{
+    const auto linear = [](int v) { return std::pow(v / 255.0, 2.2); };
+    const Rgb in{linear(qRed(pixel)), linear(qGreen(pixel)), linear(qBlue(pixel))};
+    const auto channel = [&](int row) {
+        const double l = view[3 * row] * in[0] + view[3 * row + 1] * in[1] + view[3 * row + 2] * in[2];
+        return 255 * std::pow(std::clamp(l, 0.0, 1.0), 1 / 2.2);
+    };
+    return {channel(0), channel(1), channel(2)};
+}
+
+// The share of the body's pixels that look clearly apart in a view: some channel differs by over 40.
+double Apart(const Matrix& view, const QImage& a, const QImage& b)
+{
+    const QRect body = QTransform::fromScale(a.width() / 32, a.width() / 32).mapRect(Body);
+    int apart = 0;
+    for (int y = body.top(); y <= body.bottom(); ++y) {
+        for (int x = body.left(); x <= body.right(); ++x)
+            apart += !Near(Seen(view, a.pixel(x, y)), Seen(view, b.pixel(x, y)), 40);
+    }
+    return double(apart) / (body.width() * body.height());
 }
 
 QByteArray Contents(const QString& path)
@@ -107,6 +142,28 @@ private slots:
         QCOMPARE(topLeft > Luminance(Mean(image, QRect(16, 16, 13, 13))), !pressed);
     }
 
+    void symbols_data() { picture_data(); }
+
+    // Marked with their symbols, no two colours of the same look are alike in any view (at least
+    // a tenth of the body looks clearly apart); the symbol keeps 4 units from the edges, which stay
+    // those of the plain brick.
+    void symbols()
+    {
+        QFETCH(int, n);
+        for (const int scale : {1, 2}) {
+            const QString suffix = scale == 1 ? "-symbol" : "-symbol@2x";
+            const int w = 32 * scale, m = 4 * scale;
+            const QImage image = Picture(n, suffix), plain = Picture(n, scale == 1 ? "" : "@2x");
+            const QRect edges[] = {{0, 0, w, m}, {0, w - m, w, m}, {0, 0, m, w}, {w - m, 0, m, w}};
+            for (const QRect& edge : edges) QCOMPARE(image.copy(edge), plain.copy(edge));
+            for (int other = n + 1; other <= (n > 5 ? 10 : 5); ++other) {
+                const QImage next = Picture(other, suffix);
+                for (const Matrix& view : Views)
+                    QVERIFY2(Apart(view, image, next) >= 0.1, qPrintable(PictureName(other, suffix)));
+            }
+        }
+    }
+
     void generatorDrawsTheCommittedPictures()
     {
         QTemporaryDir bricks;
@@ -114,7 +171,8 @@ private slots:
         QVERIFY(bricks.isValid() && icons.isValid());
         QCOMPARE(QProcess::execute(QStringLiteral(BRICK_ARTWORK_PATH), {bricks.path(), icons.path()}), 0);
         for (int n = 1; n <= 10; ++n) {
-            for (const QString& name : {PictureName(n), PictureName(n, "@2x")}) {
+            for (const char* suffix : {"", "@2x", "-symbol", "-symbol@2x"}) {
+                const QString name = PictureName(n, suffix);
                 const QImage drawn(bricks.filePath(name));
                 QVERIFY2(!drawn.isNull() && drawn == QImage(":/bricks/" + name), qPrintable(name + " differs; redraw it"));
             }
