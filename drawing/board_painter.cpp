@@ -64,7 +64,7 @@ void BoardPainter::ShowBuffer()
 
 void BoardPainter::PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top) const
 {
-    painter.drawImage(PixelAt(left, top), picture->Image(cellPixels));
+    painter.drawImage(PixelAt(left, top), picture->Image(cellPixels, symbols));
 }
 
 void BoardPainter::FillCell(QPainter& painter, float left, float top) const

@@ -30,6 +30,9 @@ public:
     // The ratio is rounded so that a cell is a whole number of device pixels.
     bool UseDevicePixelRatio(qreal ratio);
 
+    // Whether bricks are drawn marked with the symbol of their colour, from the next drawing on.
+    void ShowSymbols(bool on) { symbols = on; }
+
     void Render(const Cells& Board);
     void PaintBricks(const BrickCollection& bricks, bool pressed);
     void EraseBricks(const BrickCollection& bricks);
@@ -44,6 +47,7 @@ private:
     [[nodiscard]] QImage DevicePixels();
 
     int cellPixels = 0; // a cell's side in device pixels
+    bool symbols = false;
     QImage buffer;
     Screen& screen;
 };

@@ -1,6 +1,8 @@
 #include "board_surface.h"
 
-#include <QMouseEvent>
+#include "board_accessible.h"
+
+#include <QKeyEvent>
 #include <QPainter>
 
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
@@ -8,6 +10,10 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     // Every pixel is covered by the picture: nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(BoardWidth, BoardHeight);
+    setFocusPolicy(Qt::StrongFocus);
+    // Before anything asks for this board's interface, which is then kept.
+    BoardAccessible::Install();
+    setAccessibleName(QStringLiteral("Board"));
 }
 
 void BoardSurface::Present(const QImage& picture)
@@ -15,6 +21,21 @@ void BoardSurface::Present(const QImage& picture)
     // Shares the buffer's pixels until the next drawing into it, which copies them.
     this->picture = picture;
     repaint();
+}
+
+void BoardSurface::ShowCursor(int cell)
+{
+    if (cell == cursor) return;
+    cursor = cell;
+    update();
+    if (cell >= 0) Announce(QAccessible::Focus, cell);
+}
+
+void BoardSurface::Announce(QAccessible::Event change, int cell)
+{
+    QAccessibleEvent event(this, change);
+    event.setChild(cell);
+    QAccessible::updateAccessibility(&event);
 }
 
 void BoardSurface::paintEvent(QPaintEvent* event)
@@ -26,6 +47,15 @@ void BoardSurface::paintEvent(QPaintEvent* event)
         // The picture's device pixel ratio sizes it to the board; Qt clips to the exposed area.
         painter.drawImage(QPoint(0, 0), picture);
     }
+    if (cursor < 0) return;
+    // A black frame and a white one inside it: one of the two stands out against every look and the
+    // board. Whole pixels wide, so it stays sharp at any density.
+    const QRect outer(CellLeft(cursor), CellTop(cursor), CellSize, CellSize);
+    const QRect middle = outer.adjusted(2, 2, -2, -2), inner = middle.adjusted(2, 2, -2, -2);
+    painter.setClipRegion(QRegion(outer).subtracted(middle));
+    painter.fillRect(outer, Qt::black);
+    painter.setClipRegion(QRegion(middle).subtracted(inner));
+    painter.fillRect(middle, Qt::white);
 }
 
 void BoardSurface::mousePressEvent(QMouseEvent* event)
@@ -41,4 +71,28 @@ void BoardSurface::mouseMoveEvent(QMouseEvent* event)
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
 {
     emit MouseUp(event->button(), event->position());
+}
+
+void BoardSurface::keyPressEvent(QKeyEvent* event)
+{
+    if (!TakeKey(event, true)) QWidget::keyPressEvent(event);
+}
+
+void BoardSurface::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!TakeKey(event, false)) QWidget::keyReleaseEvent(event);
+}
+
+bool BoardSurface::TakeKey(QKeyEvent* event, bool down)
+{
+    static const QList<int> keys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+    if (!keys.contains(event->key())) return false;
+    emit Key(event->key(), down, event->isAutoRepeat());
+    return true;
+}
+
+void BoardSurface::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    emit FocusLost();
 }

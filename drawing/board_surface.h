@@ -3,10 +3,14 @@
 
 #include "board_painter.h"
 
+#include <QAccessible>
 #include <QWidget>
 
-// The board area of the window: shows the last presented picture and reports the
-// mouse in its own pixels.
+#include <functional>
+
+// The board area of the window: shows the last presented picture with the keyboard's cursor over
+// it, reports the mouse in its own pixels and the board's keys, and tells assistive technology
+// about its cells.
 class BoardSurface final : public QWidget, public Screen {
     Q_OBJECT
 
@@ -18,20 +22,39 @@ public:
     void Present(const QImage& picture) override;
     [[nodiscard]] const QImage& Picture() const { return picture; }
 
+    // The cell framed as the keyboard's cursor, or -1 for none.
+    void ShowCursor(int cell);
+    [[nodiscard]] int Cursor() const { return cursor; }
+
+    // What assistive technology is told a cell holds.
+    std::function<QString(int cell)> DescribeCell;
+    // Tells assistive technology that a cell changed: it got the cursor, or what it holds or shows.
+    void Announce(QAccessible::Event change, int cell);
+
 signals:
     // Buttons as Qt's bits: 1 left, 2 right, 4 middle. For a move, all buttons held.
     void MouseDown(Qt::MouseButtons button, QPointF position);
     void MouseMove(Qt::MouseButtons buttons, QPointF position);
     void MouseUp(Qt::MouseButtons button, QPointF position);
+    // The board's keys: the arrows, Space, Return, Enter and Escape.
+    void Key(int key, bool down, bool autoRepeat);
+    void FocusLost();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Whether the event is one of the board's keys, sent on as Key.
+    bool TakeKey(QKeyEvent* event, bool down);
+
     QImage picture;
+    int cursor = -1;
 };
 
 #endif

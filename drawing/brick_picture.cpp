@@ -11,18 +11,24 @@ QImage LoadPicture(const QString& name)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+BrickPicture::Drawings LoadDrawings(const QString& name)
+{
+    return {LoadPicture(name + QStringLiteral(".png")), LoadPicture(name + QStringLiteral("@2x.png"))};
+}
+
 } // namespace
 
-const QImage& BrickPicture::Image(int pixels) const
+const QImage& BrickPicture::Image(int pixels, bool marked) const
 {
-    if (pixels == image.width()) return image;
-    if (pixels == image2x.width()) return image2x;
-    if (resized.width() != pixels) {
-        const QImage& larger = image2x.isNull() ? image : image2x;
-        resized = larger.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+    const Drawings& look = drawings[marked ? 1 : 0];
+    if (pixels == look.image.width()) return look.image;
+    if (pixels == look.image2x.width()) return look.image2x;
+    QImage& other = resized[marked ? 1 : 0];
+    if (other.width() != pixels) {
+        const QImage& larger = look.image2x.isNull() ? look.image : look.image2x;
+        other = larger.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
     }
-    return resized;
+    return other;
 }
 
 PictureSlots BrickPicture::LoadSlots()
@@ -30,8 +36,7 @@ PictureSlots BrickPicture::LoadSlots()
     PictureSlots pictures;
     for (std::size_t n = 1; n < pictures.size(); ++n) {
         const QString name = QStringLiteral("brick%1").arg(n, 2, 10, QLatin1Char('0'));
-        pictures[n] = std::make_shared<const BrickPicture>(LoadPicture(name + QStringLiteral(".png")),
-                                                           LoadPicture(name + QStringLiteral("@2x.png")));
+        pictures[n] = std::make_shared<const BrickPicture>(LoadDrawings(name), LoadDrawings(name + QStringLiteral("-symbol")));
     }
     return pictures;
 }

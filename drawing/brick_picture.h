@@ -9,19 +9,24 @@
 // by which of these objects a brick refers to.
 class BrickPicture {
 public:
-    explicit BrickPicture(QImage image, QImage image2x = {}) : image(std::move(image)), image2x(std::move(image2x)) {}
-    [[nodiscard]] const QImage& Image() const { return image; }
+    // A look drawn at 1x and at 2x.
+    struct Drawings {
+        QImage image, image2x;
+    };
+
+    // The plain look, and the same marked with the symbol of its colour.
+    explicit BrickPicture(Drawings plain, Drawings marked = {}) : drawings{std::move(plain), std::move(marked)} {}
+    [[nodiscard]] const QImage& Image() const { return drawings[0].image; }
     // The look for a cell of `pixels` device pixels a side: one of the drawings where it
     // has that size, otherwise the larger one smoothly resized.
-    [[nodiscard]] const QImage& Image(int pixels) const;
+    [[nodiscard]] const QImage& Image(int pixels, bool marked = false) const;
 
     // The ten looks built into the program, in their slots 1 to 10.
     [[nodiscard]] static PictureSlots LoadSlots();
 
 private:
-    QImage image;
-    QImage image2x;
-    mutable QImage resized; // the last other size asked for
+    std::array<Drawings, 2> drawings;
+    mutable std::array<QImage, 2> resized; // the last other size asked for
 };
 
 #endif

@@ -35,10 +35,21 @@ void PointerTracker::SetPressed(bool value)
     pressed = value;
 }
 
+void PointerTracker::RedrawPressed()
+{
+    if (pressed) painter.PaintBricks(*Selection, true);
+}
+
+bool PointerTracker::ShowsPressed(int cell) const
+{
+    return pressed && Selection->FindByIndex(cell) != nullptr;
+}
+
 void PointerTracker::CancelPress()
 {
     Selection.reset();
     pressed = false;
+    holder.reset();
 }
 
 void PointerTracker::DropSelection()
@@ -47,28 +58,30 @@ void PointerTracker::DropSelection()
     Selection.reset();
 }
 
-void PointerTracker::MouseDown(Qt::MouseButtons button, QPointF position)
+bool PointerTracker::Press(Hand hand, int cell)
 {
-    if (!(button & Qt::LeftButton)) return;
+    if (holder && *holder != hand) return false;
     // A release lost to another window must neither leave the old group drawn pressed
     // nor let it be removed by this press's release.
     DropSelection();
-    const int i = IndexAt(position);
-    if (i < 0) return;
-    Selection = FindGroup(game.Board, game.Board[static_cast<std::size_t>(i)]);
+    holder = hand;
+    if (cell < 0) return true;
+    Selection = FindGroup(game.Board, game.Board[static_cast<std::size_t>(cell)]);
     SetPressed(true);
+    return true;
 }
 
-void PointerTracker::MouseMove(Qt::MouseButtons buttons, QPointF position)
+void PointerTracker::MoveTo(Hand hand, int cell)
 {
-    if (!(buttons & Qt::LeftButton) || !Selection) return;
-    const int i = IndexAt(position);
-    SetPressed(i >= 0 && Selection->FindByIndex(i) != nullptr);
+    if (holder != hand || !Selection) return;
+    SetPressed(cell >= 0 && Selection->FindByIndex(cell) != nullptr);
 }
 
-void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
+void PointerTracker::Release(Hand hand)
 {
-    if (!(button & Qt::LeftButton) || !Selection) return;
+    if (holder != hand) return;
+    holder.reset();
+    if (!Selection) return;
     if (pressed && Selection->Count() >= SmallestRemovableGroup) {
         // The group's bricks leave the board, so nothing is drawn normal again.
         const BrickCollection group = std::move(*Selection);
@@ -77,6 +90,28 @@ void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
         return;
     }
     DropSelection();
+}
+
+void PointerTracker::Withdraw(Hand hand)
+{
+    if (holder != hand) return;
+    holder.reset();
+    DropSelection();
+}
+
+bool PointerTracker::MouseDown(Qt::MouseButtons button, QPointF position)
+{
+    return (button & Qt::LeftButton) && Press(Hand::Mouse, IndexAt(position));
+}
+
+void PointerTracker::MouseMove(Qt::MouseButtons buttons, QPointF position)
+{
+    if (buttons & Qt::LeftButton) MoveTo(Hand::Mouse, IndexAt(position));
+}
+
+void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
+{
+    if (button & Qt::LeftButton) Release(Hand::Mouse);
 }
 
 int PointerTracker::IndexAt(QPointF position)

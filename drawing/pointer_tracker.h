@@ -11,12 +11,14 @@
 class BoardPainter;
 class GameBoard;
 
-// The left button over the board: a press selects the brick's group and shows it
-// pressed, moves show it pressed exactly while the pointer is over one of its bricks,
-// and a release while it is shown pressed hands it on to be removed.
+// The left button, or a key, over the board: a press selects the brick's group and shows it pressed,
+// moves show it pressed exactly while the pointer (or the keyboard's cursor) is over one of its bricks,
+// and a release while it is shown pressed hands it on to be removed. One hand at a time: while the
+// button holds a press, keys are ignored, and the other way round.
 class PointerTracker {
 public:
     using GroupHandler = std::function<void(const BrickCollection&)>;
+    enum class Hand { Mouse, Keys };
 
     PointerTracker(const GameBoard& game, BoardPainter& painter, GroupHandler removeGroup);
 
@@ -24,10 +26,22 @@ public:
     [[nodiscard]] static int GetIndex(int x, int y);
 
     void SetPressed(bool value);
+    // Draws the selection pressed again if it is, after the whole board was drawn anew.
+    void RedrawPressed();
+    // Whether the cell's brick is shown pressed.
+    [[nodiscard]] bool ShowsPressed(int cell) const;
     // Drops a press in progress without drawing: a new deal has replaced its board.
     void CancelPress();
 
-    void MouseDown(Qt::MouseButtons button, QPointF position);
+    [[nodiscard]] bool HeldBy(Hand hand) const { return holder == hand; }
+    // False when the other hand holds a press.
+    bool Press(Hand hand, int cell);
+    void MoveTo(Hand hand, int cell);
+    void Release(Hand hand);
+    // Takes the press back: the group is drawn normal again and nothing is removed.
+    void Withdraw(Hand hand);
+
+    bool MouseDown(Qt::MouseButtons button, QPointF position);
     void MouseMove(Qt::MouseButtons buttons, QPointF position);
     void MouseUp(Qt::MouseButtons button, QPointF position);
 
@@ -41,6 +55,7 @@ private:
     GroupHandler removeGroup;
     std::optional<BrickCollection> Selection;
     bool pressed = false;
+    std::optional<Hand> holder; // the hand holding a press, if any
 };
 
 #endif

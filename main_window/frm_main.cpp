@@ -34,7 +34,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
       surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()), animator(painter, services.ticks),
       moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
       pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group); }),
-      Timer(new QTimer(this))
+      keyboard(game, Images, pointer, *surface), view(services.store), Timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Bricks"));
@@ -42,11 +42,10 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setCentralWidget(surface);
-    connect(surface, &BoardSurface::MouseDown, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseDown(b, p); });
-    connect(surface, &BoardSurface::MouseMove, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseMove(b, p); });
-    connect(surface, &BoardSurface::MouseUp, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseUp(b, p); });
+    ConnectBoard();
     CreateMenus();
     CreateStatusBar();
+    painter.ShowSymbols(mnuViewSymbols->isChecked());
     Timer->setInterval(TimerInterval);
     connect(Timer, &QTimer::timeout, this, &frmMain::Timer_Timer);
     PlaceAtDesignPosition();
@@ -55,6 +54,20 @@ frmMain::frmMain(const Services& services, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::ConnectBoard()
+{
+    connect(surface, &BoardSurface::MouseDown, this, [this](Qt::MouseButtons b, QPointF p) {
+        if (pointer.MouseDown(b, p)) keyboard.Hide();
+    });
+    connect(surface, &BoardSurface::MouseMove, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseMove(b, p); });
+    connect(surface, &BoardSurface::MouseUp, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseUp(b, p); });
+    connect(surface, &BoardSurface::Key, this, [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
+    connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.FocusLost(); });
+    surface->DescribeCell = [this](int cell) { return keyboard.Describe(cell); };
+    // Keys go to the board from the start, without a click first.
+    surface->setFocus();
+}
 
 void frmMain::CreateMenus()
 {
@@ -75,6 +88,9 @@ void frmMain::CreateMenus()
     mnuViewStatusbar->setCheckable(true);
     mnuViewStatusbar->setChecked(true);
     addItem(mnuView, QStringLiteral("mnuViewHighScore"), QStringLiteral("&High score"), &frmMain::mnuViewHighScore_Click);
+    mnuViewSymbols = addItem(mnuView, QStringLiteral("mnuViewSymbols"), QStringLiteral("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
+    mnuViewSymbols->setCheckable(true);
+    mnuViewSymbols->setChecked(view.Symbols());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
 }
@@ -83,11 +99,13 @@ void frmMain::CreateStatusBar()
 {
     // The window has a fixed size, so there is nothing to grip.
     statusBar()->setSizeGripEnabled(false);
-    const std::pair<QString, QString> panels[] = {{BricksPanel, QStringLiteral("Blocks:")},
-                                                  {TimePanel, QStringLiteral("Time:")}};
-    for (const auto& [key, designText] : panels) {
+    const std::tuple<QString, QString, QString> panels[] = {{BricksPanel, QStringLiteral("Blocks:"), QStringLiteral("Bricks left")},
+                                                            {TimePanel, QStringLiteral("Time:"), QStringLiteral("Time")}};
+    for (const auto& [key, designText, accessibleName] : panels) {
         auto* panel = new QLabel(designText, statusBar());
         panel->setObjectName(key);
+        panel->setAccessibleName(accessibleName);
+        panel->setAccessibleDescription(designText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for its longest text, so the panels do not jump as the clock runs.
         const int longestText = panel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00"));
@@ -222,12 +240,21 @@ void frmMain::KeepInsideScreen()
 
 void frmMain::Timer_Timer()
 {
-    Panel(TimePanel)->setText(FormatLongTime(services.clock.Now() - startTime));
+    SetPanelText(TimePanel, FormatLongTime(services.clock.Now() - startTime));
 }
 
 void frmMain::ShowBricksLeft()
 {
-    Panel(BricksPanel)->setText(QString::number(game.BricksLeft));
+    SetPanelText(BricksPanel, QString::number(game.BricksLeft));
+    keyboard.BoardChanged();
+}
+
+void frmMain::SetPanelText(const QString& key, const QString& text)
+{
+    QLabel* panel = Panel(key);
+    panel->setText(text);
+    // Its name says what it shows, so a screen reader finds the text here.
+    panel->setAccessibleDescription(text);
 }
 
 void frmMain::StopClock()
@@ -261,4 +288,17 @@ void frmMain::mnuViewHighScore_Click()
 {
     if (highScore == nullptr) highScore = new frmHighScore(settings, this);
     highScore->exec();
+}
+
+void frmMain::mnuViewSymbols_Click()
+{
+    // The item has flipped its own check mark already; the board and the kept choice follow it.
+    painter.ShowSymbols(mnuViewSymbols->isChecked());
+    painter.Render(game.Board);
+    pointer.RedrawPressed();
+    painter.ShowBuffer();
+    if (!view.SaveSymbols(mnuViewSymbols->isChecked())) {
+        services.dialogs.MsgBox(this, QStringLiteral("Your choice could not be kept: the settings file cannot be written."),
+                                MessageStyle::OkWarning, QString());
+    }
 }

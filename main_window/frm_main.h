@@ -5,10 +5,12 @@
 #include "drawing/animator.h"
 #include "drawing/board_painter.h"
 #include "drawing/game_flow.h"
+#include "drawing/keyboard_play.h"
 #include "drawing/move_executor.h"
 #include "drawing/pointer_tracker.h"
 #include "platform/services.h"
 #include "scores/settings.h"
+#include "view_settings.h"
 
 #include <QMainWindow>
 
@@ -42,9 +44,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectBoard();
     void CreateMenus();
     void CreateStatusBar();
     [[nodiscard]] QLabel* Panel(const QString& key) const;
+    void SetPanelText(const QString& key, const QString& text);
     void PlaceAtDesignPosition();
 
     void Form_Load();
@@ -67,6 +71,7 @@ private:
     void mnuFileExit_Click();
     void mnuViewStatusbar_Click();
     void mnuViewHighScore_Click();
+    void mnuViewSymbols_Click();
 
     // GameFlow
     [[nodiscard]] double StartTime() const override { return startTime; }
@@ -85,8 +90,11 @@ private:
     Animator animator;
     MoveExecutor moves;
     PointerTracker pointer;
+    KeyboardPlay keyboard;
+    ViewSettings view;
     QTimer* Timer;
     QAction* mnuViewStatusbar = nullptr;
+    QAction* mnuViewSymbols = nullptr;
     frmHighScore* highScore = nullptr;
     double startTime = 0;
     bool askBeforeClosing = true;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built program as a whole on the display with_xvfb.sh provides: where it opens, the records of
-# the settings file in its real place, File > Exit, random input for MONKEY_SECONDS (8) with every
-# dialogue answered at random, and SIGTERM, which must end it cleanly at any time.
-# Usage: with_xvfb.sh real_program.sh PROGRAM
+# the settings file in its real place, play by keys alone, the symbols, File > Exit, random input for
+# MONKEY_SECONDS (8) with every dialogue answered at random, and SIGTERM, which must end it cleanly.
+# Usage: with_xvfb.sh real_program.sh PROGRAM ASSETS_FOLDER
 set -euo pipefail
 home=$(mktemp -d)
 trap 'kill -KILL $game 2> /dev/null || true; rm -rf "$home"' EXIT
@@ -35,6 +35,23 @@ for n in $(seq 0 9); do
 done
 ink "$table" 48 73 250 15 || fail "no record in row 3 from $home/Vondrel/Vondrel.conf"
 xdotool key Escape
+
+# Keys alone: the first arrow brings the cursor, a black and white frame, to the cell up and left of
+# the centre; Space held and let go on a group of two or more removes it, or the cursor moves on.
+keys Down
+[ "$(pixel $((271 + 128)) $((81 + 192)))" = '#000000' ] && [ "$(pixel $((273 + 128)) $((83 + 192)))" = '#FFFFFF' ] || fail "no cursor"
+board() { import -window root -crop 320x448+271+81 "$home/$1.png"; }
+for tries in $(seq 40) fail; do
+    [ $tries = fail ] && fail "Space removes nothing"
+    board before; xdotool keydown space; sleep 0.2; xdotool keyup space; sleep 1; board after
+    compare -metric AE "$home/before.png" "$home/after.png" null: 2> /dev/null || break
+    xdotool key $([ $((tries % 10)) = 0 ] && echo Down || echo Right)
+done
+# The symbols, seen on the bottom-left brick, which every board keeps.
+keys alt+v c
+import -window root -crop 32x32+271+497 "$home/cell.png"
+for n in 1 2 3 4 5; do compare -metric AE "$2/brick0$n-symbol.png" "$home/cell.png" null: 2> /dev/null && break; [ $n = 5 ] && fail "no symbol"; done
+keys alt+v c
 
 keys alt+f e
 [ -n "$(window Vondrel)" ] || fail "File > Exit does not ask"

@@ -1,14 +1,20 @@
 // The main window on the offscreen platform: its design, start-up, clock, retry, menus and exit.
 #include "fixture.h"
 
+#include "board/group_search.h"
 #include "platform/termination_signal.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <csignal>
 
@@ -38,7 +44,7 @@ private slots:
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(menus, (QStringList{"&File", "&New game", "&Retry", "-", "&Exit", "&View", "&Statusbar*", "&High score"}));
+        QCOMPARE(menus, (QStringList{"&File", "&New game", "&Retry", "-", "&Exit", "&View", "&Statusbar*", "&High score", "&Colour symbols"}));
         // Dealt before the window shows: the count is there, the clock shows its design text until it ticks.
         QCOMPARE(f.PanelText("Bricks") + f.PanelText("Time"), QStringLiteral("140Time:"));
         QVERIFY(Timer(f.window)->interval() == 200 && Timer(f.window)->isActive());
@@ -145,6 +151,62 @@ private slots:
             });
             QCOMPARE(dialogs.InputBox(&owner, "Name\r\nplease:"), accept ? "Ada" : "");
         }
+    }
+
+    // Assistive technology sees the board as a table of cells named by what they hold, and the two
+    // panels by name; the cursor's moves, a press and a removal send what a screen reader speaks on.
+    void accessibleBoard()
+    {
+        GameFixture f;
+        f.StartFrom({"1.........", "1123344..."});
+        static QStringList heard;
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (qobject_cast<BoardSurface*>(event->object()) && (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged))
+                heard << QStringLiteral("%1 %2").arg(event->type() == QAccessible::Focus ? "focus" : "name").arg(event->child());
+        });
+        const QList<int> keys = QList<int>{Qt::Key_Right} + QList<int>(7, Qt::Key_Down) + QList<int>(4, Qt::Key_Left) + QList<int>{Qt::Key_Space, -Qt::Key_Space};
+        for (const int key : keys) {
+            QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
+            QApplication::sendEvent(f.Board(), &event);
+        }
+        QAccessible::installUpdateHandler(nullptr);
+        QCOMPARE(heard.join(", "), "focus 64, focus 74, focus 84, focus 94, focus 104, focus 114, focus 124, focus 134, focus 133, focus 132, focus 131, focus 130, "
+                                   "name 130, name 130"); // pressed, then removed
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
+        QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board" && board->childCount() == CellCount);
+        QCOMPARE(board->focusChild(), board->child(130));
+        QCOMPARE(board->childAt(f.Board()->mapToGlobal(QPoint(100, 420)).x(), f.Board()->mapToGlobal(QPoint(100, 420)).y()), board->child(133));
+        QCOMPARE(board->child(133)->text(QAccessible::Name), QStringLiteral("Red brick, column 4, row 14, group of 2"));
+        for (const auto& [key, name] : {std::pair{"Bricks", "Bricks left"}, std::pair{"Time", "Time"}}) {
+            QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f.window.statusBar()->findChild<QLabel*>(key));
+            QVERIFY(panel->text(QAccessible::Name) == name && panel->text(QAccessible::Description) == f.PanelText(key));
+        }
+    }
+
+    // Off at first, every pixel as before; on, every brick in both looks carries its colour's symbol.
+    // The choice is kept for the next run in a section of its own; a damaged value reads as off.
+    void colourSymbols()
+    {
+        GameFixture f;
+        const QImage plain = f.window.Surface().Picture().copy();
+        const auto marked = [&](const frmMain& window, const BrickCollection& pressed) {
+            for (const BrickRef& brick : window.Game().Board)
+                if (window.Surface().Picture().copy(CellLeft(brick->Index), CellTop(brick->Index), CellSize, CellSize) != (pressed.Contains(*brick) ? brick->DownPicture : brick->Picture)->Image(CellSize, true)) return false;
+            return true;
+        };
+        QTest::mousePress(f.Board(), Qt::LeftButton, {}, QPoint(16, 16));
+        f.Choose("mnuViewSymbols");
+        QVERIFY(marked(f.window, *FindGroup(f.window.Game().Board, f.window.Game().Board[0])));
+        QTest::mouseMove(f.Board(), QPoint(-40, 500));
+        QTest::mouseRelease(f.Board(), Qt::LeftButton, {}, QPoint(-40, 500));
+        frmMain next(Services{f.clock, f.ticks, f.random, f.dialogs, f.store});
+        QVERIFY(next.findChild<QAction*>("mnuViewSymbols")->isChecked() && marked(next, {}));
+        QCOMPARE(QSettings(f.folder.filePath("Vondrel/Vondrel.conf"), QSettings::IniFormat).childGroups(), QStringList{"View"});
+        f.Choose("mnuViewSymbols");
+        QCOMPARE(f.window.Surface().Picture(), plain);
+        QVERIFY(f.store.Change("Vondrel", "View", [](SettingsStore::Section& view) { view.Set("Symbols", "yes"); }));
+        QVERIFY(!frmMain(Services{f.clock, f.ticks, f.random, f.dialogs, f.store}).findChild<QAction*>("mnuViewSymbols")->isChecked());
     }
 
     void highScoreWindowIsModalAndReused()

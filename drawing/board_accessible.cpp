@@ -1,0 +1,98 @@
+#include "board_accessible.h"
+
+#include "board_surface.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+class CellAccessible final : public QAccessibleInterface {
+public:
+    CellAccessible(BoardSurface* board, int cell) : board(board), cell(cell) {}
+
+    [[nodiscard]] bool isValid() const override { return !board.isNull(); }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override { return board->window()->windowHandle(); }
+    [[nodiscard]] QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board); }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Cell; }
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && board->DescribeCell ? board->DescribeCell(cell) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    [[nodiscard]] QRect rect() const override
+    {
+        return {board->mapToGlobal(QPoint(CellLeft(cell), CellTop(cell))), QSize(CellSize, CellSize)};
+    }
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = board->Cursor() == cell;
+        return state;
+    }
+
+private:
+    QPointer<BoardSurface> board;
+    int cell;
+};
+
+QAccessibleInterface* BoardFactory(const QString& /*className*/, QObject* object)
+{
+    auto* board = qobject_cast<BoardSurface*>(object);
+    return board != nullptr ? new BoardAccessible(board) : nullptr;
+}
+
+} // namespace
+
+BoardAccessible::BoardAccessible(BoardSurface* board) : QAccessibleWidget(board, QAccessible::Table) {}
+
+BoardAccessible::~BoardAccessible()
+{
+    for (const QAccessible::Id id : cells) {
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+}
+
+void BoardAccessible::Install()
+{
+    static const bool installed = (QAccessible::installFactory(BoardFactory), true);
+    Q_UNUSED(installed);
+}
+
+QAccessibleInterface* BoardAccessible::child(int index) const
+{
+    if (index < 0 || index >= CellCount) return nullptr;
+    QAccessible::Id& id = cells[static_cast<std::size_t>(index)];
+    if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(Board(), index));
+    return QAccessible::accessibleInterface(id);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const auto found = std::find_if(cells.begin(), cells.end(), [child](QAccessible::Id id) { return id != 0 && QAccessible::accessibleInterface(id) == child; });
+    return found == cells.end() ? -1 : static_cast<int>(found - cells.begin());
+}
+
+QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
+{
+    const QPoint at = Board()->mapFromGlobal(QPoint(x, y));
+    return Board()->rect().contains(at) ? child(at.y() / CellSize * BoardColumns + at.x() / CellSize) : nullptr;
+}
+
+QAccessibleInterface* BoardAccessible::focusChild() const
+{
+    return child(Board()->Cursor());
+}
+
+BoardSurface* BoardAccessible::Board() const
+{
+    return static_cast<BoardSurface*>(widget());
+}

@@ -1,0 +1,39 @@
+#ifndef DRAWING_KEYBOARD_PLAY_H
+#define DRAWING_KEYBOARD_PLAY_H
+
+#include "board/game_board.h"
+
+#include <QString>
+
+class BoardSurface;
+class PointerTracker;
+
+// Play from the keyboard: the arrow keys move a cursor over the cells, stopping at the edges;
+// Space or Return held down presses the group under it as the left button does, and letting go
+// removes it; Escape takes the press back. Auto-repeat never repeats a press or a removal, and
+// keys are ignored while the mouse holds a press. Also what a screen reader says of a cell.
+class KeyboardPlay {
+public:
+    KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer, BoardSurface& surface);
+
+    void Key(int key, bool down, bool autoRepeat);
+    // The mouse took over the board: the cursor goes until the next key.
+    void Hide();
+    // The board has lost the keyboard's focus, so the key's release may never come.
+    void FocusLost();
+    // The cell under the cursor may hold something else after a move or a new deal.
+    void BoardChanged();
+    // "Blue brick, column 3, row 5, group of 4", "..., pressed", or "Empty, column 3, row 5".
+    [[nodiscard]] QString Describe(int cell) const;
+
+private:
+    void Withdraw();
+
+    const GameBoard& game;
+    const PictureSlots& looks;
+    PointerTracker& pointer;
+    BoardSurface& surface;
+    int cell; // where the cursor is, or appears at its next showing
+};
+
+#endif
