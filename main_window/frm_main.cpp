@@ -9,9 +9,9 @@
 #include "scores/frm_high_score.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
@@ -190,8 +190,8 @@ void frmMain::RetryGame()
 
 void frmMain::BeginPlay()
 {
-    // The button may still be down from a press on the old board; its release must not
-    // remove those cells from this one.
+    // The button or a key may still be down from a press on the old board; its release must
+    // not remove those cells from this one.
     pointer.CancelPress();
     painter.Render(game.Board);
     painter.ShowBuffer();
@@ -202,10 +202,14 @@ void frmMain::BeginPlay()
 
 void frmMain::MatchScreenDensity()
 {
-    if (painter.UseDevicePixelRatio(surface->devicePixelRatioF())) {
-        painter.Render(game.Board);
-        painter.ShowBuffer();
-    }
+    if (painter.UseDevicePixelRatio(surface->devicePixelRatioF())) RedrawBoard();
+}
+
+void frmMain::RedrawBoard()
+{
+    painter.Render(game.Board);
+    pointer.RedrawPressed();
+    painter.ShowBuffer();
 }
 
 void frmMain::RefuseMaximized(Qt::WindowState state)
@@ -294,9 +298,7 @@ void frmMain::mnuViewSymbols_Click()
 {
     // The item has flipped its own check mark already; the board and the kept choice follow it.
     painter.ShowSymbols(mnuViewSymbols->isChecked());
-    painter.Render(game.Board);
-    pointer.RedrawPressed();
-    painter.ShowBuffer();
+    RedrawBoard();
     if (!view.SaveSymbols(mnuViewSymbols->isChecked())) {
         services.dialogs.MsgBox(this, QStringLiteral("Your choice could not be kept: the settings file cannot be written."),
                                 MessageStyle::OkWarning, QString());

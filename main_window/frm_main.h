@@ -62,6 +62,8 @@ private:
     void RefuseMaximized(Qt::WindowState state);
     // Draws the board at the density of the screen the window is on.
     void MatchScreenDensity();
+    // Draws the whole board anew, a group shown pressed included.
+    void RedrawBoard();
     void Timer_Timer();
     // Shows the board just dealt or restored and starts the clock on it.
     void BeginPlay();
