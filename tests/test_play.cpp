@@ -275,7 +275,8 @@ private slots:
 
     // Gestures with the left button as d (down), u (up) and m (move) at a cell or o, far outside, and with
     // the right one as D and U; with keys as arrows, "space", "return" and "escape" going down, "/" before
-    // them going up, "+" after them auto-repeating, "x" and a count repeating; and "retry" from the menu.
+    // them going up, "+" after them auto-repeating, "x" and a count repeating; "retry" from the menu, and
+    // "blur" when the board loses the keyboard's focus.
     // After each gesture the keyboard's cursor (- while hidden) and the cells shown pressed.
     void gestures_data()
     {
@@ -298,6 +299,7 @@ private slots:
         QTest::newRow("keys while the mouse holds") << "right d132 space /space u132 right" << QStringList{"64:", "-:132", "-:132", "-:132", "-:", "64:"} << 8;
         QTest::newRow("the mouse while a key holds") << at130 + " space d133 u133 /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:" + group, "130:" + group, "130:"} << 5;
         QTest::newRow("a new deal while a key is held") << at130 + " space retry /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
+        QTest::newRow("the board losing the focus") << at130 + " space blur /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
     }
 
     void gestures()
@@ -311,7 +313,9 @@ private slots:
         for (int step = 0; step < shown.size(); ++step) {
             const QString gesture = gestures.section(' ', step, step), name = gesture.section('x', 0, 0).remove('/').remove('+');
             const QPoint at = gesture.mid(1) == "o" ? QPoint(-40, 500) : Centre(gesture.mid(1).toInt());
+            QFocusEvent blur(QEvent::FocusOut);
             if (gesture == "retry") f.Choose("mnuFileRetry");
+            else if (gesture == "blur") QApplication::sendEvent(f.Board(), &blur);
             else if (!keys.contains(name) && gesture[0] == 'm') QTest::mouseMove(f.Board(), at);
             else if (!keys.contains(name)) QTest::mouseEvent(gesture[0].toLower() == 'd' ? QTest::MousePress : QTest::MouseRelease, f.Board(), gesture[0].isUpper() ? Qt::RightButton : Qt::LeftButton, {}, at);
             for (int times = qMax(1, gesture.section('x', 1).toInt()); keys.contains(name) && times > 0; --times) {
@@ -344,6 +348,7 @@ private slots:
         QTest::newRow("12 left, new game") << twelve << "" << 30.0 << "CY" << "retry new" << "" << 140 << true;
         QTest::newRow("12 left, retry") << twelve << "" << 30.0 << "R" << "retry" << "" << 14 << true;
         QTest::newRow("12 left, neither") << twelve << "" << 30.0 << "CN" << "retry new" << "" << 12 << false;
+        QTest::newRow("10 left: no record") << QStringList{"23........", "3451234511"} << "" << 30.0 << "CN" << "retry new" << "" << 10 << false;
         QTest::newRow("first record") << seven << "" << 83.0 << "R" << "name 133 retry" << "83 Ada" << 9 << true;
         QTest::newRow("equal time") << seven << "83 Bo" << 83.0 << "CN" << "retry new" << "83 Bo" << 7 << false;
         QTest::newRow("worse time") << seven << "60 Bo" << 83.0 << "CN" << "retry new" << "60 Bo" << 7 << false;

@@ -166,6 +166,7 @@ private slots:
         save(10, 1, "Ten");  // outside the table
         expected[3] = "3|00:01:23|Ann", expected[7] = "7|01:00:00|", expected[9] = "9|00:00:05|<b>Bo</b> & Co";
         QCOMPARE(RowsShown(window), expected);
+        for (const QLabel* label : window.findChildren<QLabel*>()) QVERIFY(label->text() != "Ten");
         save(3, 0, "Ann");
         expected[3] = "3||";
         QCOMPARE(RowsShown(window), expected);

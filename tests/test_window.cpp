@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSizeGrip>
 #include <QTimer>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
@@ -62,6 +63,8 @@ private slots:
         // The count, then the clock, side by side in the status bar.
         const QRect bricks = f.window.statusBar()->findChild<QLabel*>("Bricks")->geometry(), time = f.window.statusBar()->findChild<QLabel*>("Time")->geometry();
         QVERIFY(bricks.right() < time.left() && f.window.statusBar()->rect().contains(bricks.united(time)));
+        const QSizeGrip* grip = f.window.statusBar()->findChild<QSizeGrip*>(); // nothing to grip on a window of fixed size
+        QVERIFY(grip == nullptr || !grip->isVisible());
 
         f.Choose("mnuViewStatusbar");
         QVERIFY(f.window.statusBar()->isHidden() && !f.window.findChild<QAction*>("mnuViewStatusbar")->isChecked());
@@ -178,6 +181,7 @@ private slots:
         QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board" && board->childCount() == CellCount);
         const QPoint at = f.Board()->mapToGlobal(QPoint(100, 420));
         QVERIFY(board->focusChild() == board->child(130) && board->childAt(at.x(), at.y()) == board->child(133));
+        QVERIFY(board->child(130)->state().focused && board->child(130)->state().focusable && !board->child(131)->state().focused);
         QCOMPARE(board->child(133)->text(QAccessible::Name), QStringLiteral("Red brick, column 4, row 14, group of 2"));
         for (const auto& [key, name] : {std::pair{"Bricks", "Bricks left"}, std::pair{"Time", "Time"}}) {
             QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f.window.statusBar()->findChild<QLabel*>(key));
