@@ -5,14 +5,17 @@ BUILD := build/$(PRESET)
 
 PREFIX ?= /usr/local
 
-# dpkg-dev and file let CPack work out the package's dependencies; desktop-file-utils
-# and appstream check the installed desktop entry and metainfo; clang and its runtime
-# build the fuzz target. The Wayland client library, the protocol files, pkgconf and Qt's
-# private headers build the one Wayland request the program sends itself; weston and Qt's
-# Wayland plugin run the game natively on Wayland in a test.
-PACKAGES := g++ make cmake qt6-base-dev xvfb xauth xdotool imagemagick x11-utils \
-	desktop-file-utils appstream dpkg-dev file clang libclang-rt-dev \
-	pkgconf libwayland-dev wayland-protocols qt6-base-private-dev weston qt6-wayland
+# To build: the compiler and Qt, with Qt's private headers, the Wayland client library, its
+# protocol files and pkgconf for the one Wayland request the program sends itself.
+PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols
+# To test and measure: a private X server and the tools that drive it and read it back; weston
+# and Qt's Wayland plugin for the game on Wayland; dpkg-dev and file let CPack work out the
+# package's dependencies; desktop-file-utils and appstream check the desktop entry and
+# metainfo; clang and its runtime build the fuzz target.
+TEST_PACKAGES := xvfb xauth xdotool imagemagick x11-utils weston qt6-wayland dpkg-dev file \
+	desktop-file-utils appstream clang libclang-rt-dev
+test test-asan fuzz stress bench deb: PACKAGES += $(TEST_PACKAGES)
+
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test test-asan build deps clean install deb bench fuzz stress fresh
