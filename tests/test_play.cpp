@@ -256,7 +256,7 @@ private slots:
     void randomGamesFollowTheModel()
     {
         int events = 0, ended = 0;
-        const int games = qEnvironmentVariableIsSet("PLAY_GAMES") ? qEnvironmentVariableIntValue("PLAY_GAMES") : 100;
+        const int games = qEnvironmentVariableIsSet("PLAY_GAMES") ? qEnvironmentVariableIntValue("PLAY_GAMES") : 80;
         for (int game = 1; game <= games && !QTest::currentTestFailed(); ++game) {
             GameFixture f;
             QRandomGenerator random(game);
