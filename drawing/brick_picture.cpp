@@ -11,16 +11,21 @@ QImage LoadPicture(const QString& name)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-BrickPicture::Drawings LoadDrawings(const QString& name)
-{
-    return {LoadPicture(name + QStringLiteral(".png")), LoadPicture(name + QStringLiteral("@2x.png"))};
-}
-
 } // namespace
+
+const BrickPicture::Drawings& BrickPicture::Look(bool marked) const
+{
+    Drawings& look = drawings[marked ? 1 : 0];
+    if (look.image.isNull()) {
+        const QString file = marked ? name + QStringLiteral("-symbol") : name;
+        look = {LoadPicture(file + QStringLiteral(".png")), LoadPicture(file + QStringLiteral("@2x.png"))};
+    }
+    return look;
+}
 
 const QImage& BrickPicture::Image(int pixels, bool marked) const
 {
-    const Drawings& look = drawings[marked ? 1 : 0];
+    const Drawings& look = Look(marked);
     if (pixels == look.image.width()) return look.image;
     if (pixels == look.image2x.width()) return look.image2x;
     QImage& other = resized[marked ? 1 : 0];
@@ -34,9 +39,7 @@ const QImage& BrickPicture::Image(int pixels, bool marked) const
 PictureSlots BrickPicture::LoadSlots()
 {
     PictureSlots pictures;
-    for (std::size_t n = 1; n < pictures.size(); ++n) {
-        const QString name = QStringLiteral("brick%1").arg(n, 2, 10, QLatin1Char('0'));
-        pictures[n] = std::make_shared<const BrickPicture>(LoadDrawings(name), LoadDrawings(name + QStringLiteral("-symbol")));
-    }
+    for (std::size_t n = 1; n < pictures.size(); ++n)
+        pictures[n] = std::make_shared<const BrickPicture>(QStringLiteral("brick%1").arg(n, 2, 10, QLatin1Char('0')));
     return pictures;
 }

@@ -9,14 +9,10 @@
 // by which of these objects a brick refers to.
 class BrickPicture {
 public:
-    // A look drawn at 1x and at 2x.
-    struct Drawings {
-        QImage image, image2x;
-    };
-
-    // The plain look, and the same marked with the symbol of its colour.
-    explicit BrickPicture(Drawings plain, Drawings marked = {}) : drawings{std::move(plain), std::move(marked)} {}
-    [[nodiscard]] const QImage& Image() const { return drawings[0].image; }
+    // The built-in look NAME.png, with NAME@2x.png, and the same marked with the symbol of its colour,
+    // NAME-symbol.png; each is read when it is first asked for.
+    explicit BrickPicture(QString name) : name(std::move(name)) {}
+    [[nodiscard]] const QImage& Image() const { return Look(false).image; }
     // The look for a cell of `pixels` device pixels a side: one of the drawings where it
     // has that size, otherwise the larger one smoothly resized.
     [[nodiscard]] const QImage& Image(int pixels, bool marked = false) const;
@@ -25,8 +21,15 @@ public:
     [[nodiscard]] static PictureSlots LoadSlots();
 
 private:
-    std::array<Drawings, 2> drawings;
-    mutable std::array<QImage, 2> resized; // the last other size asked for
+    // A look drawn at 1x and at 2x.
+    struct Drawings {
+        QImage image, image2x;
+    };
+    [[nodiscard]] const Drawings& Look(bool marked) const;
+
+    QString name;
+    mutable std::array<Drawings, 2> drawings; // plain and marked
+    mutable std::array<QImage, 2> resized;    // the last other size asked for
 };
 
 #endif

@@ -33,11 +33,8 @@ void KeyboardPlay::Key(int key, bool down, bool autoRepeat)
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if ((press && autoRepeat) || pointer.HeldBy(PointerTracker::Hand::Mouse) || (!down && !press)) return;
     if (!down) {
-        if (!pointer.HeldBy(PointerTracker::Hand::Keys)) return;
-        const int before = game.BricksLeft;
-        pointer.Release(PointerTracker::Hand::Keys);
-        // A removal has told of its change already.
-        if (game.BricksLeft == before) BoardChanged();
+        // A removal tells of its change itself, once the bricks are at rest.
+        if (pointer.HeldBy(PointerTracker::Hand::Keys) && !pointer.Release(PointerTracker::Hand::Keys)) BoardChanged();
     } else if (key == Qt::Key_Escape) {
         Withdraw();
     } else {

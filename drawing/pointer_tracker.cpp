@@ -77,19 +77,19 @@ void PointerTracker::MoveTo(Hand hand, int cell)
     SetPressed(cell >= 0 && Selection->FindByIndex(cell) != nullptr);
 }
 
-void PointerTracker::Release(Hand hand)
+bool PointerTracker::Release(Hand hand)
 {
-    if (holder != hand) return;
+    if (holder != hand) return false;
     holder.reset();
-    if (!Selection) return;
     if (pressed && Selection->Count() >= SmallestRemovableGroup) {
         // The group's bricks leave the board, so nothing is drawn normal again.
         const BrickCollection group = std::move(*Selection);
         CancelPress();
         removeGroup(group);
-        return;
+        return true;
     }
     DropSelection();
+    return false;
 }
 
 void PointerTracker::Withdraw(Hand hand)

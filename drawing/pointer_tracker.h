@@ -37,7 +37,8 @@ public:
     // False when the other hand holds a press.
     bool Press(Hand hand, int cell);
     void MoveTo(Hand hand, int cell);
-    void Release(Hand hand);
+    // True when the release handed a group on to be removed.
+    bool Release(Hand hand);
     // Takes the press back: the group is drawn normal again and nothing is removed.
     void Withdraw(Hand hand);
 
