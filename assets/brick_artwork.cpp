@@ -20,7 +20,7 @@ namespace {
 
 constexpr int Size = 32;
 constexpr double CornerRadius = 5.0;
-constexpr int Samples = 4; // per axis: 4x4 samples give the outline its anti-aliasing
+constexpr int Samples = 4;   // per axis: 4x4 samples give the outline its anti-aliasing
 constexpr int BodyFirst = 3; // the body the colour targets refer to: x and y in 3..28
 constexpr int BodyLast = Size - 1 - BodyFirst;
 
@@ -65,15 +65,17 @@ constexpr double OutlineWidth = 1.5;
 bool insideRoundedSquare(double x, double y, double inset, double radius)
 {
     const double low = inset, high = Size - inset;
-    if (x < low || x > high || y < low || y > high)
-        return false;
+    if (x < low || x > high || y < low || y > high) return false;
     const double dx = std::max({low + radius - x, x - (high - radius), 0.0});
     const double dy = std::max({low + radius - y, y - (high - radius), 0.0});
     return dx * dx + dy * dy <= radius * radius;
 }
 
 // Distance inward from the rim, given the distance inward from the outline.
-double belowRim(double fromEdge) { return std::max(0.0, fromEdge - 1.0); }
+double belowRim(double fromEdge)
+{
+    return std::max(0.0, fromEdge - 1.0);
+}
 
 // 1 at distance 0, easing to 0 at the given width.
 double smoothFalloff(double distance, double width)
@@ -130,20 +132,16 @@ double symbolDistance(Symbol symbol, double x, double y)
 {
     const double dx = x - Size / 2.0, dy = y - Size / 2.0;
     switch (symbol) {
-    case Symbol::Square:
-        return boxDistance(dx, dy, 6.25, 6.25) - 0.75;
-    case Symbol::Circle:
-        return std::hypot(dx, dy) - 8.0;
+    case Symbol::Square: return boxDistance(dx, dy, 6.25, 6.25) - 0.75;
+    case Symbol::Circle: return std::hypot(dx, dy) - 8.0;
     case Symbol::Triangle: {
         // Pointing up, from its three sides; lowered so that it looks centred.
         constexpr double Inradius = 5.0, Cos30 = 0.8660254037844386;
         const double ty = dy - 2.5;
         return std::max({ty, Cos30 * dx - 0.5 * ty, -Cos30 * dx - 0.5 * ty}) - Inradius;
     }
-    case Symbol::Cross:
-        return std::min(boxDistance(dx, dy, 8.5, 2.75), boxDistance(dx, dy, 2.75, 8.5));
-    case Symbol::Diamond:
-        return (std::abs(dx) + std::abs(dy) - 9.5) / std::sqrt(2.0);
+    case Symbol::Cross: return std::min(boxDistance(dx, dy, 8.5, 2.75), boxDistance(dx, dy, 2.75, 8.5));
+    case Symbol::Diamond: return (std::abs(dx) + std::abs(dy) - 9.5) / std::sqrt(2.0);
     }
     return 1e9;
 }
@@ -155,7 +153,7 @@ double bodyChannel(double base, double gain, double shade, double white)
 
 // The colour at (x, y) of a brick, in the units of its 32-pixel picture: the board shows
 // outside the rounded outline.
-Rgb brickColour(const Look &look, const Rgb &gain, double x, double y, bool symbol = false)
+Rgb brickColour(const Look& look, const Rgb& gain, double x, double y, bool symbol = false)
 {
     if (!insideRoundedSquare(x, y, 0.0, CornerRadius))
         return {double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())};
@@ -178,7 +176,7 @@ Rgb brickColour(const Look &look, const Rgb &gain, double x, double y, bool symb
 
 // The picture at `scale` image pixels per picture unit. The shapes are sampled, never
 // resized, so every scale has outlines as sharp as the first.
-QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1, bool symbol = false)
+QImage drawBrick(const Look& look, const Rgb& gain, int scale = 1, bool symbol = false)
 {
     const int pixels = Size * scale;
     QImage image(pixels, pixels, QImage::Format_RGB888);
@@ -196,14 +194,15 @@ QImage drawBrick(const Look &look, const Rgb &gain, int scale = 1, bool symbol =
                 }
             }
             constexpr double count = Samples * Samples;
-            image.setPixelColor(px, py, QColor(int(std::lround(sum.r / count)), int(std::lround(sum.g / count)),
-                                               int(std::lround(sum.b / count))));
+            image.setPixelColor(px, py,
+                                QColor(int(std::lround(sum.r / count)), int(std::lround(sum.g / count)),
+                                       int(std::lround(sum.b / count))));
         }
     }
     return image;
 }
 
-Rgb bodyAverage(const QImage &image)
+Rgb bodyAverage(const QImage& image)
 {
     Rgb sum;
     for (int y = BodyFirst; y <= BodyLast; ++y) {
@@ -226,7 +225,7 @@ double correctedGain(double gain, double target, double measured)
 
 // Shading, gloss and clipping move the average away from the intended colour, so
 // the gain of each channel is corrected until the body averages to that colour.
-Rgb correctedGain(const Look &look)
+Rgb correctedGain(const Look& look)
 {
     constexpr int Rounds = 30;
     Rgb gain{1, 1, 1};
@@ -247,7 +246,7 @@ constexpr double IconRadius = 8.0;
 constexpr std::array<int, 4> IconLooks{1, 2, 3, 4}; // indexes into Looks, row by row
 
 struct IconBrick {
-    const Look &look;
+    const Look& look;
     Rgb gain;
 };
 
@@ -257,21 +256,20 @@ struct Rgba {
     double alpha;
 };
 
-Rgba iconColour(const std::array<IconBrick, 4> &bricks, double x, double y)
+Rgba iconColour(const std::array<IconBrick, 4>& bricks, double x, double y)
 {
     // The rounded square, as a brick outline of the icon's size.
     const double toBrick = Size / IconUnits;
     const double radius = IconRadius * toBrick;
-    if (!insideRoundedSquare(x * toBrick, y * toBrick, 0.0, radius))
-        return {{0, 0, 0}, 0.0};
+    if (!insideRoundedSquare(x * toBrick, y * toBrick, 0.0, radius)) return {{0, 0, 0}, 0.0};
     const double bx = x - IconMargin, by = y - IconMargin;
     if (bx < 0 || by < 0 || bx >= 2 * Size || by >= 2 * Size)
         return {{double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())}, 1.0};
-    const IconBrick &brick = bricks[std::size_t(int(by / Size) * 2 + int(bx / Size))];
+    const IconBrick& brick = bricks[std::size_t(int(by / Size) * 2 + int(bx / Size))];
     return {brickColour(brick.look, brick.gain, std::fmod(bx, Size), std::fmod(by, Size)), 1.0};
 }
 
-QImage drawIcon(const std::array<IconBrick, 4> &bricks, int pixels)
+QImage drawIcon(const std::array<IconBrick, 4>& bricks, int pixels)
 {
     // Enough samples for a quarter of a unit between them, so the thin rim shows at 16 pixels too.
     const int samples = int(std::ceil(4.0 * IconUnits / pixels));
@@ -294,35 +292,36 @@ QImage drawIcon(const std::array<IconBrick, 4> &bricks, int pixels)
             const auto channel = [&sum](double premultiplied) {
                 return sum.alpha > 0 ? int(std::lround(premultiplied / sum.alpha)) : 0;
             };
-            image.setPixelColor(px, py, QColor(channel(sum.colour.r), channel(sum.colour.g), channel(sum.colour.b),
-                                               int(std::lround(255.0 * sum.alpha / (samples * samples)))));
+            image.setPixelColor(px, py,
+                                QColor(channel(sum.colour.r), channel(sum.colour.g), channel(sum.colour.b),
+                                       int(std::lround(255.0 * sum.alpha / (samples * samples)))));
         }
     }
     return image;
 }
 
-QString svgColour(const Rgb &c)
+QString svgColour(const Rgb& c)
 {
     return QColor(int(std::lround(c.r)), int(std::lround(c.g)), int(std::lround(c.b))).name();
 }
 
 // The same icon as shapes: each brick a white rim around its colour, shaded from the top
 // left to the bottom right, with the gloss as a soft white spot.
-QByteArray iconSvg(const std::array<IconBrick, 4> &bricks)
+QByteArray iconSvg(const std::array<IconBrick, 4>& bricks)
 {
-    QString svg = QStringLiteral(
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"72\" height=\"72\" viewBox=\"0 0 72 72\">\n"
-        "  <defs>\n"
-        "    <linearGradient id=\"shade\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">\n"
-        "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.2\"/>\n"
-        "      <stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
-        "      <stop offset=\"1\" stop-color=\"#000000\" stop-opacity=\"0.3\"/>\n"
-        "    </linearGradient>\n"
-        "    <radialGradient id=\"gloss\">\n"
-        "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.45\"/>\n"
-        "      <stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
-        "    </radialGradient>\n"
-        "  </defs>\n");
+    QString svg
+        = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"72\" height=\"72\" viewBox=\"0 0 72 72\">\n"
+                         "  <defs>\n"
+                         "    <linearGradient id=\"shade\" x1=\"0\" y1=\"0\" x2=\"1\" y2=\"1\">\n"
+                         "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.2\"/>\n"
+                         "      <stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
+                         "      <stop offset=\"1\" stop-color=\"#000000\" stop-opacity=\"0.3\"/>\n"
+                         "    </linearGradient>\n"
+                         "    <radialGradient id=\"gloss\">\n"
+                         "      <stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.45\"/>\n"
+                         "      <stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0\"/>\n"
+                         "    </radialGradient>\n"
+                         "  </defs>\n");
     svg += QStringLiteral("  <rect width=\"72\" height=\"72\" rx=\"%1\" fill=\"%2\"/>\n")
                .arg(IconRadius)
                .arg(BoardColour.name());
@@ -347,17 +346,16 @@ QByteArray iconSvg(const std::array<IconBrick, 4> &bricks)
     return svg.toUtf8();
 }
 
-bool save(const QImage &image, const QString &path)
+bool save(const QImage& image, const QString& path)
 {
-    if (image.save(path, "PNG"))
-        return true;
+    if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s BRICK_FOLDER [ICON_FOLDER]\n", argv[0]);
@@ -376,8 +374,7 @@ int main(int argc, char *argv[])
                 return 1;
         }
     }
-    if (argc == 2)
-        return 0;
+    if (argc == 2) return 0;
 
     const QDir icons(QString::fromLocal8Bit(argv[2]));
     std::array<IconBrick, 4> bricks{{{Looks[IconLooks[0]], gains[IconLooks[0]]},
@@ -385,8 +382,7 @@ int main(int argc, char *argv[])
                                      {Looks[IconLooks[2]], gains[IconLooks[2]]},
                                      {Looks[IconLooks[3]], gains[IconLooks[3]]}}};
     for (const int pixels : {16, 32, 48, 64, 128, 256}) {
-        if (!save(drawIcon(bricks, pixels), icons.filePath(QStringLiteral("icon%1.png").arg(pixels))))
-            return 1;
+        if (!save(drawIcon(bricks, pixels), icons.filePath(QStringLiteral("icon%1.png").arg(pixels)))) return 1;
     }
     QFile svg(icons.filePath(QStringLiteral("icon.svg")));
     if (!svg.open(QIODevice::WriteOnly) || svg.write(iconSvg(bricks)) < 0) {

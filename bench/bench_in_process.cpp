@@ -30,7 +30,10 @@ void Row(const char* figure, const char* target, const QString& measured)
 QString MedianAndWorst(std::vector<double> ms)
 {
     std::sort(ms.begin(), ms.end());
-    return QStringLiteral("%1 ms median, %2 ms worst (%3)").arg(ms[ms.size() / 2], 0, 'f', 3).arg(ms.back(), 0, 'f', 3).arg(ms.size());
+    return QStringLiteral("%1 ms median, %2 ms worst (%3)")
+        .arg(ms[ms.size() / 2], 0, 'f', 3)
+        .arg(ms.back(), 0, 'f', 3)
+        .arg(ms.size());
 }
 
 // A moment both on the steady clock and as the ticks the animation read last.
@@ -57,8 +60,10 @@ public:
     }
     void Sleep(int milliseconds) override
     {
-        if (system != nullptr) system->Sleep(milliseconds);
-        else fakeNow += static_cast<std::uint32_t>(milliseconds);
+        if (system != nullptr)
+            system->Sleep(milliseconds);
+        else
+            fakeNow += static_cast<std::uint32_t>(milliseconds);
         slept = true;
         sampleStart = Now();
     }
@@ -124,17 +129,19 @@ struct AnimationBench {
 void FrameCosts()
 {
     AnimationBench bench(nullptr);
-    const auto frames = [&bench](const std::function<bool(int, int)>& filled, void (Animator::*animate)(BrickCollection&)) {
-        std::vector<double> costs;
-        while (costs.size() < 2000) {
-            BrickCollection slide, fall;
-            bench.Prepare(filled, slide, fall);
-            (bench.animator.*animate)(animate == &Animator::AnimateSlide ? slide : fall);
-            costs.insert(costs.end(), bench.probe.costs.begin(), bench.probe.costs.end());
-        }
-        return MedianAndWorst(costs);
-    };
-    Row("Frame, slide of 126 bricks", "< 0.5 ms median", frames([](int column, int) { return column != 0; }, &Animator::AnimateSlide));
+    const auto frames
+        = [&bench](const std::function<bool(int, int)>& filled, void (Animator::*animate)(BrickCollection&)) {
+              std::vector<double> costs;
+              while (costs.size() < 2000) {
+                  BrickCollection slide, fall;
+                  bench.Prepare(filled, slide, fall);
+                  (bench.animator.*animate)(animate == &Animator::AnimateSlide ? slide : fall);
+                  costs.insert(costs.end(), bench.probe.costs.begin(), bench.probe.costs.end());
+              }
+              return MedianAndWorst(costs);
+          };
+    Row("Frame, slide of 126 bricks", "< 0.5 ms median",
+        frames([](int column, int) { return column != 0; }, &Animator::AnimateSlide));
     Row("Frame, fall of 13 x 10 bricks", "< 0.5 ms median",
         frames([](int, int row) { return row < BoardRows - 1; }, &Animator::AnimateFall));
 }
@@ -181,7 +188,8 @@ void Pacing()
         const std::vector<Mark>& frames = bench.probe.frames;
         for (std::size_t s = 0; s < starts.size(); ++s) {
             const double next = s + 1 < starts.size() ? starts[s + 1].at : frames.back().at + 1;
-            const auto last = std::find_if(frames.rbegin(), frames.rend(), [next](const Mark& frame) { return frame.at < next; });
+            const auto last
+                = std::find_if(frames.rbegin(), frames.rend(), [next](const Mark& frame) { return frame.at < next; });
             stages.push_back(last->at - starts[s].at);
             stageTicks.push_back(last->tick - starts[s].tick);
         }
@@ -195,7 +203,11 @@ void Pacing()
         QStringLiteral("%1 to %2 px/ms (%3 moves)").arg(slowest, 0, 'f', 4).arg(fastest, 0, 'f', 4).arg(Moves));
     Row("Stage, start to last frame", "99 to 110 ms each",
         QStringLiteral("%1 to %2 ms (%3 stages); %4 to %5 in ticks")
-            .arg(*shortest, 0, 'f', 1).arg(*longest, 0, 'f', 1).arg(stages.size()).arg(*fewest).arg(*most));
+            .arg(*shortest, 0, 'f', 1)
+            .arg(*longest, 0, 'f', 1)
+            .arg(stages.size())
+            .arg(*fewest)
+            .arg(*most));
 }
 
 } // namespace

@@ -45,7 +45,8 @@ Pixels Strip(xcb_connection_t* connection, xcb_window_t root)
 bool Shown(const Pixels& before, const Pixels& now)
 {
     std::size_t changed = 0;
-    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i) changed += ((now[i] ^ before[i]) & 0xFFFFFFU) != 0;
+    for (std::size_t i = 0; i < now.size() && i < before.size(); ++i)
+        changed += ((now[i] ^ before[i]) & 0xFFFFFFU) != 0;
     return 2 * changed > before.size();
 }
 
@@ -105,7 +106,8 @@ int main(int argc, char* argv[])
     const long long ticks = CpuTicks(pid);
     const long long run = RunNanoseconds(pid);
     std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
-    const double ticksPercent = 100.0 * static_cast<double>(CpuTicks(pid) - ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double ticksPercent
+        = 100.0 * static_cast<double>(CpuTicks(pid) - ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
     const double runPercent = 100.0 * static_cast<double>(RunNanoseconds(pid) - run) / 1e9;
     const std::string status = Proc(pid, "status");
     const long peak = std::atol(status.c_str() + status.find("VmHWM:") + 6);

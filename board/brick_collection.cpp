@@ -4,14 +4,13 @@
 
 bool BrickCollection::Contains(const Brick& brick) const
 {
-    return std::any_of(bricks.begin(), bricks.end(),
-                       [&brick](const BrickRef& held) { return held.get() == &brick; });
+    return std::any_of(bricks.begin(), bricks.end(), [&brick](const BrickRef& held) { return held.get() == &brick; });
 }
 
 const Brick* BrickCollection::FindByIndex(int index) const
 {
-    const auto found = std::find_if(bricks.begin(), bricks.end(),
-                                    [index](const BrickRef& held) { return held->Index == index; });
+    const auto found
+        = std::find_if(bricks.begin(), bricks.end(), [index](const BrickRef& held) { return held->Index == index; });
     return found == bricks.end() ? nullptr : found->get();
 }
 

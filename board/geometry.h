@@ -10,14 +10,38 @@ inline constexpr int CellSize = 32;
 inline constexpr int BoardWidth = BoardColumns * CellSize;
 inline constexpr int BoardHeight = BoardRows * CellSize;
 
-constexpr int ColumnOf(int index) { return index % BoardColumns; }
-constexpr int RowOf(int index) { return index / BoardColumns; }
-constexpr int CellLeft(int index) { return CellSize * ColumnOf(index); }
-constexpr int CellTop(int index) { return CellSize * RowOf(index); }
+constexpr int ColumnOf(int index)
+{
+    return index % BoardColumns;
+}
+constexpr int RowOf(int index)
+{
+    return index / BoardColumns;
+}
+constexpr int CellLeft(int index)
+{
+    return CellSize * ColumnOf(index);
+}
+constexpr int CellTop(int index)
+{
+    return CellSize * RowOf(index);
+}
 
-constexpr bool HasLeftNeighbour(int index) { return ColumnOf(index) > 0; }
-constexpr bool HasUpNeighbour(int index) { return index >= BoardColumns; }
-constexpr bool HasRightNeighbour(int index) { return ColumnOf(index) < BoardColumns - 1; }
-constexpr bool HasDownNeighbour(int index) { return index < CellCount - BoardColumns; }
+constexpr bool HasLeftNeighbour(int index)
+{
+    return ColumnOf(index) > 0;
+}
+constexpr bool HasUpNeighbour(int index)
+{
+    return index >= BoardColumns;
+}
+constexpr bool HasRightNeighbour(int index)
+{
+    return ColumnOf(index) < BoardColumns - 1;
+}
+constexpr bool HasDownNeighbour(int index)
+{
+    return index < CellCount - BoardColumns;
+}
 
 #endif

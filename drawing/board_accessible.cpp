@@ -77,7 +77,9 @@ QAccessibleInterface* BoardAccessible::child(int index) const
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 {
-    const auto found = std::find_if(cells.begin(), cells.end(), [child](QAccessible::Id id) { return id != 0 && QAccessible::accessibleInterface(id) == child; });
+    const auto found = std::find_if(cells.begin(), cells.end(), [child](QAccessible::Id id) {
+        return id != 0 && QAccessible::accessibleInterface(id) == child;
+    });
     return found == cells.end() ? -1 : static_cast<int>(found - cells.begin());
 }
 

@@ -85,7 +85,8 @@ void BoardSurface::keyReleaseEvent(QKeyEvent* event)
 
 bool BoardSurface::TakeKey(QKeyEvent* event, bool down)
 {
-    static const QList<int> keys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+    static const QList<int> keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
+                                 Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
     if (!keys.contains(event->key())) return false;
     emit Key(event->key(), down, event->isAutoRepeat());
     return true;

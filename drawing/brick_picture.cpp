@@ -31,7 +31,8 @@ const QImage& BrickPicture::Image(int pixels, bool marked) const
     QImage& other = resized[marked ? 1 : 0];
     if (other.width() != pixels) {
         const QImage& larger = look.image2x.isNull() ? look.image : look.image2x;
-        other = larger.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+        other = larger.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
     }
     return other;
 }

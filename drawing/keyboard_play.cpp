@@ -11,8 +11,12 @@ namespace {
 // Of the four cells around the board's centre, the one up and left.
 constexpr int CentreCell = (BoardRows / 2 - 1) * BoardColumns + BoardColumns / 2 - 1;
 
-const std::array<QString, ColourCount + 1> ColourNames{QString(), QStringLiteral("Grey"), QStringLiteral("Blue"), QStringLiteral("Green"),
-                                                       QStringLiteral("Red"), QStringLiteral("Yellow")};
+const std::array<QString, ColourCount + 1> ColourNames{QString(),
+                                                       QStringLiteral("Grey"),
+                                                       QStringLiteral("Blue"),
+                                                       QStringLiteral("Green"),
+                                                       QStringLiteral("Red"),
+                                                       QStringLiteral("Yellow")};
 
 int Moved(int cell, int key)
 {
@@ -23,7 +27,8 @@ int Moved(int cell, int key)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer, BoardSurface& surface)
+KeyboardPlay::KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer,
+                           BoardSurface& surface)
     : game(game), looks(looks), pointer(pointer), surface(surface), cell(CentreCell)
 {
 }

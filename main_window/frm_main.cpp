@@ -31,7 +31,8 @@ const QString TimePanel = QStringLiteral("Time");
 
 frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent), services(services), settings(services.store), Images(BrickPicture::LoadSlots()),
-      surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()), animator(painter, services.ticks),
+      surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()),
+      animator(painter, services.ticks),
       moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
       pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group); }),
       keyboard(game, Images, pointer, *surface), view(services.store), Timer(new QTimer(this))
@@ -60,9 +61,11 @@ void frmMain::ConnectBoard()
     connect(surface, &BoardSurface::MouseDown, this, [this](Qt::MouseButtons b, QPointF p) {
         if (pointer.MouseDown(b, p)) keyboard.Hide();
     });
-    connect(surface, &BoardSurface::MouseMove, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseMove(b, p); });
+    connect(surface, &BoardSurface::MouseMove, this,
+            [this](Qt::MouseButtons b, QPointF p) { pointer.MouseMove(b, p); });
     connect(surface, &BoardSurface::MouseUp, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseUp(b, p); });
-    connect(surface, &BoardSurface::Key, this, [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
+    connect(surface, &BoardSurface::Key, this,
+            [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
     connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.FocusLost(); });
     surface->DescribeCell = [this](int cell) { return keyboard.Describe(cell); };
     // Keys go to the board from the start, without a click first.
@@ -87,8 +90,10 @@ void frmMain::CreateMenus()
                                &frmMain::mnuViewStatusbar_Click);
     mnuViewStatusbar->setCheckable(true);
     mnuViewStatusbar->setChecked(true);
-    addItem(mnuView, QStringLiteral("mnuViewHighScore"), QStringLiteral("&High score"), &frmMain::mnuViewHighScore_Click);
-    mnuViewSymbols = addItem(mnuView, QStringLiteral("mnuViewSymbols"), QStringLiteral("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
+    addItem(mnuView, QStringLiteral("mnuViewHighScore"), QStringLiteral("&High score"),
+            &frmMain::mnuViewHighScore_Click);
+    mnuViewSymbols = addItem(mnuView, QStringLiteral("mnuViewSymbols"), QStringLiteral("&Colour symbols"),
+                             &frmMain::mnuViewSymbols_Click);
     mnuViewSymbols->setCheckable(true);
     mnuViewSymbols->setChecked(view.Symbols());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -99,8 +104,9 @@ void frmMain::CreateStatusBar()
 {
     // The window has a fixed size, so there is nothing to grip.
     statusBar()->setSizeGripEnabled(false);
-    const std::tuple<QString, QString, QString> panels[] = {{BricksPanel, QStringLiteral("Blocks:"), QStringLiteral("Bricks left")},
-                                                            {TimePanel, QStringLiteral("Time:"), QStringLiteral("Time")}};
+    const std::tuple<QString, QString, QString> panels[]
+        = {{BricksPanel, QStringLiteral("Blocks:"), QStringLiteral("Bricks left")},
+           {TimePanel, QStringLiteral("Time:"), QStringLiteral("Time")}};
     for (const auto& [key, designText, accessibleName] : panels) {
         auto* panel = new QLabel(designText, statusBar());
         panel->setObjectName(key);
@@ -300,7 +306,8 @@ void frmMain::mnuViewSymbols_Click()
     painter.ShowSymbols(mnuViewSymbols->isChecked());
     RedrawBoard();
     if (!view.SaveSymbols(mnuViewSymbols->isChecked())) {
-        services.dialogs.MsgBox(this, QStringLiteral("Your choice could not be kept: the settings file cannot be written."),
+        services.dialogs.MsgBox(this,
+                                QStringLiteral("Your choice could not be kept: the settings file cannot be written."),
                                 MessageStyle::OkWarning, QString());
     }
 }

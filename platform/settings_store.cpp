@@ -9,7 +9,10 @@ namespace {
 
 class GroupOfSettings final : public SettingsStore::Section {
 public:
-    GroupOfSettings(QSettings& settings, const QString& section) : settings(settings), prefix(section + QLatin1Char('/')) {}
+    GroupOfSettings(QSettings& settings, const QString& section)
+        : settings(settings), prefix(section + QLatin1Char('/'))
+    {
+    }
     [[nodiscard]] QString Get(const QString& key, const QString& fallback) const override
     {
         return settings.value(prefix + key, fallback).toString();
@@ -31,7 +34,8 @@ QString SettingsStore::GetSetting(const QString& application, const QString& sec
     return Open(application)->value(section + QLatin1Char('/') + key, fallback).toString();
 }
 
-bool SettingsStore::Change(const QString& application, const QString& section, const std::function<void(Section&)>& change)
+bool SettingsStore::Change(const QString& application, const QString& section,
+                           const std::function<void(Section&)>& change)
 {
     const auto settings = Open(application);
     // Not QSettings' own lock file, which it takes while writing: this one is held from the reading on.
@@ -50,12 +54,14 @@ bool SettingsStore::Change(const QString& application, const QString& section, c
 std::unique_ptr<QSettings> SettingsStore::Open(const QString& application) const
 {
     if (folder.isEmpty()) {
-        auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application, application);
+        auto settings
+            = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, application, application);
         // The desktop's own place and format: ~/.config/Vondrel/Vondrel.conf. Only this
         // application's own file, never a shared one beside it.
         settings->setFallbacksEnabled(false);
         return settings;
     }
-    const QString file = folder + QLatin1Char('/') + application + QLatin1Char('/') + application + QStringLiteral(".conf");
+    const QString file
+        = folder + QLatin1Char('/') + application + QLatin1Char('/') + application + QStringLiteral(".conf");
     return std::make_unique<QSettings>(file, QSettings::IniFormat);
 }

@@ -29,7 +29,8 @@ public:
                                              const QString& fallback) const;
     // Reads and writes one section as one step: another copy of the program running meanwhile waits
     // for it, and what it sets reaches the disk together or not at all. False when it could not be written.
-    virtual bool Change(const QString& application, const QString& section, const std::function<void(Section&)>& change);
+    virtual bool Change(const QString& application, const QString& section,
+                        const std::function<void(Section&)>& change);
 
 private:
     [[nodiscard]] std::unique_ptr<QSettings> Open(const QString& application) const;

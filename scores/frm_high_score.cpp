@@ -23,7 +23,8 @@ struct Column {
 constexpr Column KvarColumn{8, 33, Qt::AlignRight};
 constexpr Column TidColumn{48, 57, Qt::AlignLeft};
 constexpr Column NamnColumn{112, 193, Qt::AlignLeft};
-constexpr std::array<Column, 3> HeadingColumns{{{8, 35, Qt::AlignRight}, {48, 57, Qt::AlignLeft}, {112, 161, Qt::AlignLeft}}};
+constexpr std::array<Column, 3> HeadingColumns{
+    {{8, 35, Qt::AlignRight}, {48, 57, Qt::AlignLeft}, {112, 161, Qt::AlignLeft}}};
 
 QRect CellRect(const Column& column, int top)
 {
@@ -33,9 +34,8 @@ QRect CellRect(const Column& column, int top)
 } // namespace
 
 frmHighScore::frmHighScore(Settings& settings, QWidget* owner)
-    : QDialog(owner,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings(settings)
 {
     setWindowTitle(QStringLiteral("High score"));
@@ -54,9 +54,11 @@ frmHighScore::frmHighScore(Settings& settings, QWidget* owner)
 
     for (int N = 0; N < RowCount; ++N) {
         const int top = FirstRowTop + RowPitch * N;
-        lblKvar[N] = AddLabel(QStringLiteral("lblKvar%1").arg(N), CellRect(KvarColumn, top), KvarColumn.alignment, font());
+        lblKvar[N]
+            = AddLabel(QStringLiteral("lblKvar%1").arg(N), CellRect(KvarColumn, top), KvarColumn.alignment, font());
         lblTid[N] = AddLabel(QStringLiteral("lblTid%1").arg(N), CellRect(TidColumn, top), TidColumn.alignment, font());
-        lblNamn[N] = AddLabel(QStringLiteral("lblNamn%1").arg(N), CellRect(NamnColumn, top), NamnColumn.alignment, font());
+        lblNamn[N]
+            = AddLabel(QStringLiteral("lblNamn%1").arg(N), CellRect(NamnColumn, top), NamnColumn.alignment, font());
     }
 }
 

@@ -31,7 +31,10 @@ inline const PictureSlots& Looks()
 }
 
 // The colour of an empty cell: the one at the tips of the grey brick's corners.
-inline QRgb BoardColour() { return Looks()[1]->Image().pixel(0, 0); }
+inline QRgb BoardColour()
+{
+    return Looks()[1]->Image().pixel(0, 0);
+}
 
 // The slot of a look: 1 to 5 normal, 6 to 10 pressed, 0 for none of them.
 inline int SlotOf(const PictureRef& picture, const PictureSlots& looks = Looks())
@@ -98,19 +101,25 @@ class ScriptedDialogs final : public Dialogs {
 public:
     MessageAnswer MsgBox(QWidget*, const QString& prompt, MessageStyle, const QString& title) override
     {
-        static const QHash<QString, QString> known{{"|Do you want to exit?", "exit"},
-                                                   {"Game over!|You have not cleared all bricks?\r\nWould you like to retry?", "retry"},
-                                                   {"Game over!|Would you like to play a new game?", "new"},
-                                                   {"|Your time could not be saved: the settings file cannot be written.", "unsaved"},
-                                                   {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"}};
+        static const QHash<QString, QString> known{
+            {"|Do you want to exit?", "exit"},
+            {"Game over!|You have not cleared all bricks?\r\nWould you like to retry?", "retry"},
+            {"Game over!|Would you like to play a new game?", "new"},
+            {"|Your time could not be saved: the settings file cannot be written.", "unsaved"},
+            {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"}};
         shown << known.value(title + '|' + prompt, prompt);
         const QChar answer = answers.isEmpty() ? QChar('N') : answers[0];
         answers.remove(0, 1);
-        return QHash<QChar, MessageAnswer>{{'R', MessageAnswer::Retry}, {'C', MessageAnswer::Cancel}, {'Y', MessageAnswer::Yes}, {'O', MessageAnswer::Ok}}.value(answer, MessageAnswer::No);
+        return QHash<QChar, MessageAnswer>{{'R', MessageAnswer::Retry},
+                                           {'C', MessageAnswer::Cancel},
+                                           {'Y', MessageAnswer::Yes},
+                                           {'O', MessageAnswer::Ok}}
+            .value(answer, MessageAnswer::No);
     }
     QString InputBox(QWidget*, const QString& prompt) override
     {
-        const auto entry = QRegularExpression("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$").match(prompt);
+        const auto entry
+            = QRegularExpression("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$").match(prompt);
         shown << (entry.hasMatch() ? "name " + entry.captured(1) : prompt);
         if (whileAsked) whileAsked();
         return name;

@@ -32,7 +32,8 @@ void CheckText(const QString& text)
 
 void CheckDuration(double days)
 {
-    static const QRegularExpression clock(QRegularExpression::anchoredPattern(QStringLiteral("\\d\\d:[0-5]\\d:[0-5]\\d")));
+    static const QRegularExpression clock(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d\\d:[0-5]\\d:[0-5]\\d")));
     const QString shown = FormatLongTime(days);
     Require(clock.match(shown).hasMatch() && shown < QStringLiteral("24"), "not a clock reading", shown);
     const QString written = DurationToText(days);

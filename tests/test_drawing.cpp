@@ -20,7 +20,10 @@ public:
 class ScriptedTicks final : public Ticks {
 public:
     [[nodiscard]] std::uint32_t GetTickCount() override { return now; }
-    void Sleep(int milliseconds) override { now = samples.isEmpty() ? now + std::uint32_t(milliseconds) : start + samples.takeFirst(); }
+    void Sleep(int milliseconds) override
+    {
+        now = samples.isEmpty() ? now + std::uint32_t(milliseconds) : start + samples.takeFirst();
+    }
 
     std::uint32_t now = 0, start = 0;
     QList<std::uint32_t> samples;
@@ -89,14 +92,16 @@ private slots:
         fall.Add(one), fall.Add(three), slide.Add(sliding);
         const std::uint32_t start = ticks.now;
         animator.AnimateFall(fall);
-        QVERIFY(fall.IsEmpty() && one->Top == 32 && three->Top == 101 && ticks.now - start >= 297 && ticks.now - start <= 303);
+        QVERIFY(fall.IsEmpty() && one->Top == 32 && three->Top == 101 && ticks.now - start >= 297
+                && ticks.now - start <= 303);
         animator.AnimateSlide(slide);
         QVERIFY(slide.IsEmpty() && sliding->Left == 32 && sliding->Top == 0);
         const QImage before = painter.Buffer().copy();
         screen.frames.clear();
         const std::uint32_t idle = ticks.now;
         animator.AnimateSlide(nothing);
-        QVERIFY(ticks.now - idle >= 99 && ticks.now - idle <= 101 && !screen.frames.isEmpty() && screen.frames.count(before) == screen.frames.size());
+        QVERIFY(ticks.now - idle >= 99 && ticks.now - idle <= 101 && !screen.frames.isEmpty()
+                && screen.frames.count(before) == screen.frames.size());
     }
 };
 

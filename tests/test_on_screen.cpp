@@ -28,20 +28,25 @@ class OnScreenTest : public QObject {
 
 private:
     GameFixture f;
-    const qreal ratio = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+    const qreal ratio
+        = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
 
     // The board as the X server has it.
     QImage Shown() const
     {
         const QRect board(f.window.Surface().mapTo(&f.window, QPoint(0, 0)), QSize(BoardWidth, BoardHeight));
-        return Plain(f.window.windowHandle()->screen()->grabWindow(f.window.winId(), board.x(), board.y(), board.width(), board.height()).toImage());
+        return Plain(f.window.windowHandle()
+                         ->screen()
+                         ->grabWindow(f.window.winId(), board.x(), board.y(), board.width(), board.height())
+                         .toImage());
     }
 
     // Real pointer events, from xdotool, at a point of the board.
     void Pointer(const QString& action, QPoint at = {})
     {
         const QPoint device = f.window.Surface().mapToGlobal(at) * ratio;
-        QProcess::execute("xdotool", QStringList{"mousemove", QString::number(device.x()), QString::number(device.y())} + action.split(' ', Qt::SkipEmptyParts));
+        QProcess::execute("xdotool", QStringList{"mousemove", QString::number(device.x()), QString::number(device.y())}
+                                         + action.split(' ', Qt::SkipEmptyParts));
         QTest::qWait(100);
     }
 
@@ -72,12 +77,18 @@ private slots:
         QWidget* status = f.window.statusBar();
         const QPoint at = status->mapTo(&f.window, QPoint(0, 0));
         QCOMPARE(at.y(), f.window.Surface().mapTo(&f.window, QPoint(0, 0)).y() + BoardHeight);
-        QCOMPARE(Plain(screen->grabWindow(f.window.winId(), at.x(), at.y(), status->width(), status->height()).toImage()), Plain(status->grab().toImage()));
+        QCOMPARE(
+            Plain(screen->grabWindow(f.window.winId(), at.x(), at.y(), status->width(), status->height()).toImage()),
+            Plain(status->grab().toImage()));
         const QImage board = Shown();
         const int cell = qRound(CellSize * ratio);
         for (const BrickRef& brick : f.window.Game().Board) {
-            const QString name = QStringLiteral(":/bricks/brick%1%2.png").arg(SlotOf(brick->Picture, f.window.Pictures()), 2, 10, QChar('0')).arg(ratio == 2 ? "@2x" : "");
-            QVERIFY2(board.copy(CellLeft(brick->Index) * ratio, CellTop(brick->Index) * ratio, cell, cell) == Plain(QImage(name)), qPrintable(name));
+            const QString name = QStringLiteral(":/bricks/brick%1%2.png")
+                                     .arg(SlotOf(brick->Picture, f.window.Pictures()), 2, 10, QChar('0'))
+                                     .arg(ratio == 2 ? "@2x" : "");
+            QVERIFY2(board.copy(CellLeft(brick->Index) * ratio, CellTop(brick->Index) * ratio, cell, cell)
+                         == Plain(QImage(name)),
+                     qPrintable(name));
         }
     }
 
@@ -113,16 +124,19 @@ private slots:
     {
         xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
         const auto atom = [connection](const char* name) {
-            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::uint16_t(strlen(name)), name), nullptr);
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, 0, std::uint16_t(strlen(name)), name), nullptr);
             const xcb_atom_t found = reply->atom;
             free(reply);
             return found;
         };
         xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE, event.format = 32, event.window = xcb_window_t(f.window.winId()), event.type = atom("WM_PROTOCOLS");
+        event.response_type = XCB_CLIENT_MESSAGE, event.format = 32, event.window = xcb_window_t(f.window.winId()),
+        event.type = atom("WM_PROTOCOLS");
         event.data.data32[0] = atom("WM_DELETE_WINDOW"), event.data.data32[1] = XCB_CURRENT_TIME;
         xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr)); // a round trip: sent before we go
+        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection),
+                                       nullptr)); // a round trip: sent before we go
         xcb_disconnect(connection);
         f.dialogs.answers = "N";
         QTRY_COMPARE(f.dialogs.shown, QStringList{"exit"});

@@ -13,9 +13,15 @@ namespace {
 
 using Colours = std::array<int, CellCount>; // 0 for an empty cell
 
-std::array<int, 4> Neighbours(int i) { return {i % 10 ? i - 1 : -1, i % 10 < 9 ? i + 1 : -1, i - 10, i + 10}; }
+std::array<int, 4> Neighbours(int i)
+{
+    return {i % 10 ? i - 1 : -1, i % 10 < 9 ? i + 1 : -1, i - 10, i + 10};
+}
 
-bool SameColour(const Colours& colours, int i, int j) { return j >= 0 && j < CellCount && colours[i] > 0 && colours[j] == colours[i]; }
+bool SameColour(const Colours& colours, int i, int j)
+{
+    return j >= 0 && j < CellCount && colours[i] > 0 && colours[j] == colours[i];
+}
 
 // The simplest flood fill: the cell's brick and every brick of its colour joined to it.
 std::vector<int> GroupAt(const Colours& colours, int cell)
@@ -24,7 +30,8 @@ std::vector<int> GroupAt(const Colours& colours, int cell)
     if (cell >= 0 && colours[cell]) group.push_back(cell);
     for (std::size_t k = 0; k < group.size(); ++k)
         for (const int j : Neighbours(group[k]))
-            if (SameColour(colours, cell, j) && std::find(group.begin(), group.end(), j) == group.end()) group.push_back(j);
+            if (SameColour(colours, cell, j) && std::find(group.begin(), group.end(), j) == group.end())
+                group.push_back(j);
     return group;
 }
 
@@ -48,7 +55,10 @@ Colours Removed(Colours colours, const std::vector<int>& group)
     return after;
 }
 
-QPoint Centre(int cell) { return {CellLeft(cell) + CellSize / 2, CellTop(cell) + CellSize / 2}; }
+QPoint Centre(int cell)
+{
+    return {CellLeft(cell) + CellSize / 2, CellTop(cell) + CellSize / 2};
+}
 
 // Whether the cell shows the look exactly; a null look is the board colour.
 bool Shows(const QImage& screen, int cell, const QImage& look)
@@ -61,14 +71,21 @@ bool Shows(const QImage& screen, int cell, const QImage& look)
     return screen.copy(CellLeft(cell), CellTop(cell), CellSize, CellSize) == (look.isNull() ? empty : look);
 }
 
-bool Holds(const std::vector<int>& cells, int cell) { return std::find(cells.begin(), cells.end(), cell) != cells.end(); }
+bool Holds(const std::vector<int>& cells, int cell)
+{
+    return std::find(cells.begin(), cells.end(), cell) != cells.end();
+}
 
-bool IsPressKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return; }
+bool IsPressKey(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return;
+}
 
 // The keyboard's cursor moved by an arrow, stopping at the edges.
 int Moved(int cell, int key)
 {
-    const int column = cell % 10 + (key == Qt::Key_Right) - (key == Qt::Key_Left), row = cell / 10 + (key == Qt::Key_Down) - (key == Qt::Key_Up);
+    const int column = cell % 10 + (key == Qt::Key_Right) - (key == Qt::Key_Left),
+              row = cell / 10 + (key == Qt::Key_Down) - (key == Qt::Key_Up);
     return std::clamp(row, 0, BoardRows - 1) * BoardColumns + std::clamp(column, 0, BoardColumns - 1);
 }
 
@@ -81,12 +98,12 @@ struct RandomPlay {
     GameFixture& f;
     QRandomGenerator random;
     Colours model{}, start{};
-    std::vector<int> held;     // the group the left button or the key went down on
-    Hand holder = Hand::None;  // which of them holds it
-    bool pressed = false;      // whether it should show pressed
-    int cursor = 64;           // the keyboard's cursor, up and left of the board's centre
-    bool shown = false;        // whether the cursor is shown
-    bool running = true;       // the clock
+    std::vector<int> held;    // the group the left button or the key went down on
+    Hand holder = Hand::None; // which of them holds it
+    bool pressed = false;     // whether it should show pressed
+    int cursor = 64;          // the keyboard's cursor, up and left of the board's centre
+    bool shown = false;       // whether the cursor is shown
+    bool running = true;      // the clock
     int events = 0, ended = 0;
 
     RandomPlay(GameFixture& f, quint32 seed) : f(f), random(seed)
@@ -100,10 +117,14 @@ struct RandomPlay {
     }
     ~RandomPlay() { f.ticks.onSleep = nullptr; }
 
-    static int Bricks(const Colours& colours) { return int(std::count_if(colours.begin(), colours.end(), [](int c) { return c > 0; })); }
+    static int Bricks(const Colours& colours)
+    {
+        return int(std::count_if(colours.begin(), colours.end(), [](int c) { return c > 0; }));
+    }
     void Dealt()
     {
-        for (int i = 0; i < CellCount; ++i) model[i] = f.window.Game().Board[i] ? SlotOf(f.window.Game().Board[i]->Picture, f.window.Pictures()) : 0;
+        for (int i = 0; i < CellCount; ++i)
+            model[i] = f.window.Game().Board[i] ? SlotOf(f.window.Game().Board[i]->Picture, f.window.Pictures()) : 0;
         start = model, held.clear(), holder = Hand::None, pressed = false, running = true;
     }
 
@@ -112,8 +133,11 @@ struct RandomPlay {
     {
         const int kind = random.bounded(10);
         if (kind == 0) return {random.bounded(-3000, 3000), random.bounded(-3000, 3000)};
-        if (kind == 1) return {std::array{-1, 0, 319, 320}[random.bounded(4)], std::array{-1, 1, 447, 448}[random.bounded(4)]};
-        if (kind < 5) return {random.bounded(BoardWidth), 1 + random.bounded(BoardHeight - 1)}; // QTest takes (0, 0) for the middle
+        if (kind == 1)
+            return {std::array{-1, 0, 319, 320}[random.bounded(4)], std::array{-1, 1, 447, 448}[random.bounded(4)]};
+        if (kind < 5)
+            return {random.bounded(BoardWidth),
+                    1 + random.bounded(BoardHeight - 1)}; // QTest takes (0, 0) for the middle
         std::vector<int> removable{0};
         for (int i = 0; i < CellCount; ++i)
             if (Removable(model, i)) removable.push_back(i);
@@ -124,9 +148,12 @@ struct RandomPlay {
     // Gestures until the game has ended and a few more.
     void Play(bool keysOnly)
     {
-        for (int after = 3, budget = 3000; after > 0 && budget-- > 0 && !QTest::currentTestFailed(); after -= ended > 0) {
-            if (keysOnly || random.bounded(3) == 0) KeyGesture();
-            else MouseGesture();
+        for (int after = 3, budget = 3000; after > 0 && budget-- > 0 && !QTest::currentTestFailed();
+             after -= ended > 0) {
+            if (keysOnly || random.bounded(3) == 0)
+                KeyGesture();
+            else
+                MouseGesture();
             f.clock.AdvanceSeconds(random.bounded(3));
         }
         QTest::mouseRelease(f.Board(), Qt::LeftButton); // whatever the last gesture left held
@@ -134,13 +161,15 @@ struct RandomPlay {
 
     void MouseGesture()
     {
-        const Qt::MouseButton button = std::array{Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[random.bounded(5)];
+        const Qt::MouseButton button = std::array{Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
+                                                  Qt::MiddleButton}[random.bounded(5)];
         const QPoint first = RandomPoint();
         Mouse(random.bounded(10) ? QTest::MousePress : QTest::MouseDClick, button, first);
         for (int moves = random.bounded(4); moves > 0; --moves) Mouse(QTest::MouseMove, button, RandomPoint());
         if (random.bounded(3) == 0) Mouse(QTest::MouseMove, button, first);
         MaybeChooseMenu();
-        if (random.bounded(100) >= 5) Mouse(QTest::MouseRelease, button, random.bounded(4) ? first : RandomPoint()); // or lost
+        if (random.bounded(100) >= 5)
+            Mouse(QTest::MouseRelease, button, random.bounded(4) ? first : RandomPoint()); // or lost
     }
 
     // Arrows towards a cell and a press key held there; now and then auto-repeats, arrows on the way,
@@ -148,9 +177,12 @@ struct RandomPlay {
     void KeyGesture()
     {
         const QPoint target = RandomPoint();
-        const int goal = std::clamp(target.y() / CellSize, 0, BoardRows - 1) * BoardColumns + std::clamp(target.x() / CellSize, 0, BoardColumns - 1);
+        const int goal = std::clamp(target.y() / CellSize, 0, BoardRows - 1) * BoardColumns
+                         + std::clamp(target.x() / CellSize, 0, BoardColumns - 1);
         for (int steps = 0; cursor != goal && steps < 30; ++steps) {
-            const int towards = goal % 10 != cursor % 10 ? (goal % 10 < cursor % 10 ? Qt::Key_Left : Qt::Key_Right) : goal < cursor ? Qt::Key_Up : Qt::Key_Down;
+            const int towards = goal % 10 != cursor % 10 ? (goal % 10 < cursor % 10 ? Qt::Key_Left : Qt::Key_Right)
+                                : goal < cursor          ? Qt::Key_Up
+                                                         : Qt::Key_Down;
             Key(random.bounded(8) ? towards : Qt::Key_Left + random.bounded(4), true, random.bounded(4) == 0);
         }
         const int press = random.bounded(2) ? Qt::Key_Space : Qt::Key_Return;
@@ -174,30 +206,44 @@ struct RandomPlay {
 
     void Mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p)
     {
-        const int cell = QRect(0, 0, BoardWidth, BoardHeight).contains(p) ? p.y() / CellSize * BoardColumns + p.x() / CellSize : -1;
+        const int cell = QRect(0, 0, BoardWidth, BoardHeight).contains(p)
+                             ? p.y() / CellSize * BoardColumns + p.x() / CellSize
+                             : -1;
         const bool left = button == Qt::LeftButton && holder != Hand::Keys, release = action == QTest::MouseRelease;
-        Act([&] { action == QTest::MouseMove ? QTest::mouseMove(f.Board(), p) : QTest::mouseEvent(action, f.Board(), button, {}, p); },
-            left && release && holder == Hand::Mouse, [&] {
-                if (action == QTest::MouseMove && holder == Hand::Mouse) pressed = Holds(held, cell);
-                else if (left && !release && action != QTest::MouseMove) holder = Hand::Mouse, held = GroupAt(model, cell), pressed = !held.empty(), shown = false;
+        Act(
+            [&] {
+                action == QTest::MouseMove ? QTest::mouseMove(f.Board(), p)
+                                           : QTest::mouseEvent(action, f.Board(), button, {}, p);
+            },
+            left && release && holder == Hand::Mouse,
+            [&] {
+                if (action == QTest::MouseMove && holder == Hand::Mouse)
+                    pressed = Holds(held, cell);
+                else if (left && !release && action != QTest::MouseMove)
+                    holder = Hand::Mouse, held = GroupAt(model, cell), pressed = !held.empty(), shown = false;
             });
     }
 
     void Key(int key, bool down, bool autoRepeat)
     {
         const bool press = IsPressKey(key), taken = holder != Hand::Mouse && !(press && autoRepeat);
-        Act([&] {
-                QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
+        Act(
+            [&] {
+                QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(),
+                                autoRepeat);
                 QApplication::sendEvent(f.Board(), &event);
             },
-            taken && press && !down && holder == Hand::Keys, [&] {
+            taken && press && !down && holder == Hand::Keys,
+            [&] {
                 if (!taken || !down) return;
                 if (key == Qt::Key_Escape && holder == Hand::Keys) holder = Hand::None, held.clear(), pressed = false;
                 if (key == Qt::Key_Escape) return;
                 if (!press && shown) cursor = Moved(cursor, key);
                 shown = true;
-                if (press) holder = Hand::Keys, held = GroupAt(model, cursor), pressed = !held.empty();
-                else if (holder == Hand::Keys) pressed = Holds(held, cursor);
+                if (press)
+                    holder = Hand::Keys, held = GroupAt(model, cursor), pressed = !held.empty();
+                else if (holder == Hand::Keys)
+                    pressed = Holds(held, cursor);
             });
     }
 
@@ -207,20 +253,34 @@ struct RandomPlay {
     {
         const bool removes = releases && pressed && held.size() > 1;
         const Colours after = removes ? Removed(model, held) : model;
-        const bool over = removes && std::none_of(after.begin(), after.end(), [&, i = 0](int) mutable { return Removable(after, i++); });
-        // At the end, after any name entry: the retry offer while bricks are left, then the new-game offer unless retried.
-        const QString retry = Bricks(after) == 0 ? "" : random.bounded(2) ? "R" : "C", answers = retry + (random.bounded(2) ? "Y" : "N");
+        const bool over = removes && std::none_of(after.begin(), after.end(), [&, i = 0](int) mutable {
+                              return Removable(after, i++);
+                          });
+        // At the end, after any name entry: the retry offer while bricks are left, then the new-game offer unless
+        // retried.
+        const QString retry = Bricks(after) == 0  ? ""
+                              : random.bounded(2) ? "R"
+                                                  : "C",
+                      answers = retry + (random.bounded(2) ? "Y" : "N");
         f.dialogs.answers = answers, f.dialogs.shown.clear();
         ++events;
         send();
-        if (releases) holder = Hand::None, held.clear(), pressed = false;
-        else update();
+        if (releases)
+            holder = Hand::None, held.clear(), pressed = false;
+        else
+            update();
         model = after;
-        QCOMPARE(f.dialogs.shown.filter(QRegularExpression("^(retry|new)$")).join(' '), !over ? "" : retry == "R" ? "retry" : retry == "C" ? "retry new" : "new");
+        QCOMPARE(f.dialogs.shown.filter(QRegularExpression("^(retry|new)$")).join(' '), !over          ? ""
+                                                                                        : retry == "R" ? "retry"
+                                                                                        : retry == "C" ? "retry new"
+                                                                                                       : "new");
         ended += over;
-        if (over && retry == "R") model = start;
-        else if (over && answers.endsWith('Y')) Dealt();
-        else if (over) running = false;
+        if (over && retry == "R")
+            model = start;
+        else if (over && answers.endsWith('Y'))
+            Dealt();
+        else if (over)
+            running = false;
         QCOMPARE(f.window.findChild<QTimer*>()->isActive(), running);
         Verify();
         if (QTest::currentTestFailed()) qWarning("after event %d", events);
@@ -232,16 +292,23 @@ struct RandomPlay {
         for (int i = 0; i < CellCount; ++i) {
             const BrickRef& brick = f.window.Game().Board[i];
             QCOMPARE(brick ? SlotOf(brick->Picture, f.window.Pictures()) : 0, model[i]);
-            if (brick) QVERIFY(brick->Index == i && brick->Left == CellLeft(i) && brick->Top == CellTop(i) && SlotOf(brick->DownPicture, f.window.Pictures()) == model[i] + 5);
+            if (brick)
+                QVERIFY(brick->Index == i && brick->Left == CellLeft(i) && brick->Top == CellTop(i)
+                        && SlotOf(brick->DownPicture, f.window.Pictures()) == model[i] + 5);
             const bool down = pressed && Holds(held, i);
-            if (!Shows(screen, i, !brick ? QImage() : (down ? brick->DownPicture : brick->Picture)->Image())) QFAIL(qPrintable(QStringLiteral("cell %1 shows the wrong look").arg(i)));
+            if (!Shows(screen, i, !brick ? QImage() : (down ? brick->DownPicture : brick->Picture)->Image()))
+                QFAIL(qPrintable(QStringLiteral("cell %1 shows the wrong look").arg(i)));
         }
         QCOMPARE(f.window.Game().BricksLeft, Bricks(model));
         QCOMPARE(f.PanelText("Bricks"), QString::number(Bricks(model)));
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
         const QString place = QStringLiteral("column %1, row %2").arg(cursor % 10 + 1).arg(cursor / 10 + 1);
-        const QString heard = !model[cursor] ? "Empty, " + place : QStringLiteral("%1 brick, %2, group of %3%4").arg(QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow"}[model[cursor]], place)
-                                                                       .arg(GroupAt(model, cursor).size()).arg(pressed && Holds(held, cursor) ? ", pressed" : "");
+        const QString heard
+            = !model[cursor] ? "Empty, " + place
+                             : QStringLiteral("%1 brick, %2, group of %3%4")
+                                   .arg(QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow"}[model[cursor]], place)
+                                   .arg(GroupAt(model, cursor).size())
+                                   .arg(pressed && Holds(held, cursor) ? ", pressed" : "");
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), heard);
     }
 };
@@ -263,7 +330,8 @@ private slots:
             f.random = Random(game, [game] { return std::uint64_t(game); });
             f.Choose("mnuFileNewGame");
             QStringList rows(BoardRows);
-            for (int cell = 0; cell < CellCount && game % 3; ++cell) rows[RowOf(cell)] += QChar('1' + random.bounded(1 + game % 4));
+            for (int cell = 0; cell < CellCount && game % 3; ++cell)
+                rows[RowOf(cell)] += QChar('1' + random.bounded(1 + game % 4));
             if (game % 3) f.StartFrom(rows);
             RandomPlay play(f, game);
             play.Play(game % 5 == 0); // every fifth game from the keyboard alone
@@ -284,22 +352,40 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<int>("left");
         const QString group = "120 130 131", at130 = "down downx7 leftx4";
-        QTest::newRow("off and back on, released: removed") << "d130 m132 m0 m120 mo m131 u131" << QStringList{"-:" + group, "-:", "-:", "-:" + group, "-:", "-:" + group, "-:"} << 5;
+        QTest::newRow("off and back on, released: removed")
+            << "d130 m132 m0 m120 mo m131 u131"
+            << QStringList{"-:" + group, "-:", "-:", "-:" + group, "-:", "-:" + group, "-:"} << 5;
         QTest::newRow("released off the group: kept") << "d130 mo uo" << QStringList{"-:" + group, "-:", "-:"} << 8;
         QTest::newRow("a lone brick only flashes") << "d132 u132" << QStringList{"-:132", "-:"} << 8;
-        QTest::newRow("empty cell, right button, no button") << "d5 m130 u130 D130 m131 U130 m130" << QStringList(7, "-:") << 8;
-        QTest::newRow("right button while the left is held") << "d130 D132 U132 u130" << QStringList{"-:" + group, "-:" + group, "-:" + group, "-:"} << 5;
-        QTest::newRow("a release lost to another window") << "d130 d134 u134" << QStringList{"-:" + group, "-:133 134", "-:"} << 6;
-        QTest::newRow("the cursor from the centre to the edges") << "right rightx9 upx9 leftx12 downx20" << QStringList{"64:", "69:", "9:", "0:", "130:"} << 8;
-        QTest::newRow("space removes, the cursor stays") << at130 + " space /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:"} << 5;
+        QTest::newRow("empty cell, right button, no button")
+            << "d5 m130 u130 D130 m131 U130 m130" << QStringList(7, "-:") << 8;
+        QTest::newRow("right button while the left is held")
+            << "d130 D132 U132 u130" << QStringList{"-:" + group, "-:" + group, "-:" + group, "-:"} << 5;
+        QTest::newRow("a release lost to another window")
+            << "d130 d134 u134" << QStringList{"-:" + group, "-:133 134", "-:"} << 6;
+        QTest::newRow("the cursor from the centre to the edges")
+            << "right rightx9 upx9 leftx12 downx20" << QStringList{"64:", "69:", "9:", "0:", "130:"} << 8;
+        QTest::newRow("space removes, the cursor stays")
+            << at130 + " space /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:"} << 5;
         QTest::newRow("return; off and back on; escape")
-            << at130 + " return right right left escape /return" << QStringList{"64:", "134:", "130:", "130:" + group, "131:" + group, "132:", "131:" + group, "131:", "131:"} << 8;
+            << at130 + " return right right left escape /return"
+            << QStringList{"64:",  "134:",         "130:", "130:" + group, "131:" + group,
+                           "132:", "131:" + group, "131:", "131:"}
+            << 8;
         QTest::newRow("auto-repeat presses and removes nothing more")
-            << at130 + " space space+ /space+ /space space+ /space+" << QStringList{"64:", "134:", "130:", "130:" + group, "130:" + group, "130:" + group, "130:", "130:", "130:"} << 5;
-        QTest::newRow("keys while the mouse holds") << "right d132 space /space u132 right" << QStringList{"64:", "-:132", "-:132", "-:132", "-:", "64:"} << 8;
-        QTest::newRow("the mouse while a key holds") << at130 + " space d133 u133 /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:" + group, "130:" + group, "130:"} << 5;
-        QTest::newRow("a new deal while a key is held") << at130 + " space retry /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
-        QTest::newRow("the board losing the focus") << at130 + " space blur /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
+            << at130 + " space space+ /space+ /space space+ /space+"
+            << QStringList{"64:",          "134:", "130:", "130:" + group, "130:" + group,
+                           "130:" + group, "130:", "130:", "130:"}
+            << 5;
+        QTest::newRow("keys while the mouse holds")
+            << "right d132 space /space u132 right" << QStringList{"64:", "-:132", "-:132", "-:132", "-:", "64:"} << 8;
+        QTest::newRow("the mouse while a key holds")
+            << at130 + " space d133 u133 /space"
+            << QStringList{"64:", "134:", "130:", "130:" + group, "130:" + group, "130:" + group, "130:"} << 5;
+        QTest::newRow("a new deal while a key is held")
+            << at130 + " space retry /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
+        QTest::newRow("the board losing the focus")
+            << at130 + " space blur /space" << QStringList{"64:", "134:", "130:", "130:" + group, "130:", "130:"} << 8;
     }
 
     void gestures()
@@ -308,23 +394,33 @@ private slots:
         QFETCH(QStringList, shown);
         GameFixture f;
         f.StartFrom({"1.........", "1123344..."});
-        const QHash<QString, int> keys{{"left", Qt::Key_Left}, {"right", Qt::Key_Right}, {"up", Qt::Key_Up}, {"down", Qt::Key_Down},
-                                       {"space", Qt::Key_Space}, {"return", Qt::Key_Return}, {"escape", Qt::Key_Escape}};
+        const QHash<QString, int> keys{{"left", Qt::Key_Left},    {"right", Qt::Key_Right}, {"up", Qt::Key_Up},
+                                       {"down", Qt::Key_Down},    {"space", Qt::Key_Space}, {"return", Qt::Key_Return},
+                                       {"escape", Qt::Key_Escape}};
         for (int step = 0; step < shown.size(); ++step) {
-            const QString gesture = gestures.section(' ', step, step), name = gesture.section('x', 0, 0).remove('/').remove('+');
+            const QString gesture = gestures.section(' ', step, step),
+                          name = gesture.section('x', 0, 0).remove('/').remove('+');
             const QPoint at = gesture.mid(1) == "o" ? QPoint(-40, 500) : Centre(gesture.mid(1).toInt());
             QFocusEvent blur(QEvent::FocusOut);
-            if (gesture == "retry") f.Choose("mnuFileRetry");
-            else if (gesture == "blur") QApplication::sendEvent(f.Board(), &blur);
-            else if (!keys.contains(name) && gesture[0] == 'm') QTest::mouseMove(f.Board(), at);
-            else if (!keys.contains(name)) QTest::mouseEvent(gesture[0].toLower() == 'd' ? QTest::MousePress : QTest::MouseRelease, f.Board(), gesture[0].isUpper() ? Qt::RightButton : Qt::LeftButton, {}, at);
+            if (gesture == "retry")
+                f.Choose("mnuFileRetry");
+            else if (gesture == "blur")
+                QApplication::sendEvent(f.Board(), &blur);
+            else if (!keys.contains(name) && gesture[0] == 'm')
+                QTest::mouseMove(f.Board(), at);
+            else if (!keys.contains(name))
+                QTest::mouseEvent(gesture[0].toLower() == 'd' ? QTest::MousePress : QTest::MouseRelease, f.Board(),
+                                  gesture[0].isUpper() ? Qt::RightButton : Qt::LeftButton, {}, at);
             for (int times = qMax(1, gesture.section('x', 1).toInt()); keys.contains(name) && times > 0; --times) {
-                QKeyEvent event(gesture.startsWith('/') ? QEvent::KeyRelease : QEvent::KeyPress, keys[name], Qt::NoModifier, QString(), gesture.endsWith('+'));
+                QKeyEvent event(gesture.startsWith('/') ? QEvent::KeyRelease : QEvent::KeyPress, keys[name],
+                                Qt::NoModifier, QString(), gesture.endsWith('+'));
                 QApplication::sendEvent(f.Board(), &event);
             }
             QStringList pressed;
             for (int i = 0; i < CellCount; ++i)
-                if (f.window.Game().Board[i] && Shows(f.window.Surface().Picture(), i, f.window.Game().Board[i]->DownPicture->Image())) pressed << QString::number(i);
+                if (f.window.Game().Board[i]
+                    && Shows(f.window.Surface().Picture(), i, f.window.Game().Board[i]->DownPicture->Image()))
+                    pressed << QString::number(i);
             const int cursor = f.window.Surface().Cursor();
             QCOMPARE((cursor < 0 ? "-" : QString::number(cursor)) + ':' + pressed.join(' '), shown[step]);
         }
@@ -337,7 +433,8 @@ private slots:
     void endOfGame_data()
     {
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("before"); // "-" for a store that cannot be written; "+" saved while the name is asked
+        QTest::addColumn<QString>(
+            "before"); // "-" for a store that cannot be written; "+" saved while the name is asked
         QTest::addColumn<double>("seconds");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QString>("dialogues");
@@ -345,18 +442,42 @@ private slots:
         QTest::addColumn<int>("left"); // once the answers are given
         QTest::addColumn<bool>("running");
         const QStringList twelve{"2345......", "3451234511"}, seven{"112345234."}, none{"11"};
-        QTest::newRow("12 left, new game") << twelve << "" << 30.0 << "CY" << "retry new" << "" << 140 << true;
-        QTest::newRow("12 left, retry") << twelve << "" << 30.0 << "R" << "retry" << "" << 14 << true;
-        QTest::newRow("12 left, neither") << twelve << "" << 30.0 << "CN" << "retry new" << "" << 12 << false;
-        QTest::newRow("10 left: no record") << QStringList{"23........", "3451234511"} << "" << 30.0 << "CN" << "retry new" << "" << 10 << false;
-        QTest::newRow("first record") << seven << "" << 83.0 << "R" << "name 133 retry" << "83 Ada" << 9 << true;
-        QTest::newRow("equal time") << seven << "83 Bo" << 83.0 << "CN" << "retry new" << "83 Bo" << 7 << false;
-        QTest::newRow("worse time") << seven << "60 Bo" << 83.0 << "CN" << "retry new" << "60 Bo" << 7 << false;
-        QTest::newRow("better time") << seven << "90 Bo" << 83.0 << "CN" << "name 133 retry new" << "83 Ada" << 7 << false;
-        QTest::newRow("equal to the second") << seven << "83 Bo" << 83.6 << "CN" << "retry new" << "83 Bo" << 7 << false;
-        QTest::newRow("beaten meanwhile") << seven << "+60 Bo" << 83.0 << "OCN" << "name 133 beaten retry new" << "60 Bo" << 7 << false;
-        QTest::newRow("board cleared") << none << "" << 5.0 << "N" << "name 140 new" << "5 Ada" << 0 << false;
-        QTest::newRow("unwritable store") << seven << "-" << 83.0 << "OCN" << "name 133 unsaved retry new" << "" << 7 << false;
+        QTest::newRow("12 left, new game") << twelve << "" << 30.0 << "CY"
+                                           << "retry new"
+                                           << "" << 140 << true;
+        QTest::newRow("12 left, retry") << twelve << "" << 30.0 << "R"
+                                        << "retry"
+                                        << "" << 14 << true;
+        QTest::newRow("12 left, neither") << twelve << "" << 30.0 << "CN"
+                                          << "retry new"
+                                          << "" << 12 << false;
+        QTest::newRow("10 left: no record") << QStringList{"23........", "3451234511"} << "" << 30.0 << "CN"
+                                            << "retry new"
+                                            << "" << 10 << false;
+        QTest::newRow("first record") << seven << "" << 83.0 << "R"
+                                      << "name 133 retry"
+                                      << "83 Ada" << 9 << true;
+        QTest::newRow("equal time") << seven << "83 Bo" << 83.0 << "CN"
+                                    << "retry new"
+                                    << "83 Bo" << 7 << false;
+        QTest::newRow("worse time") << seven << "60 Bo" << 83.0 << "CN"
+                                    << "retry new"
+                                    << "60 Bo" << 7 << false;
+        QTest::newRow("better time") << seven << "90 Bo" << 83.0 << "CN"
+                                     << "name 133 retry new"
+                                     << "83 Ada" << 7 << false;
+        QTest::newRow("equal to the second") << seven << "83 Bo" << 83.6 << "CN"
+                                             << "retry new"
+                                             << "83 Bo" << 7 << false;
+        QTest::newRow("beaten meanwhile") << seven << "+60 Bo" << 83.0 << "OCN"
+                                          << "name 133 beaten retry new"
+                                          << "60 Bo" << 7 << false;
+        QTest::newRow("board cleared") << none << "" << 5.0 << "N"
+                                       << "name 140 new"
+                                       << "5 Ada" << 0 << false;
+        QTest::newRow("unwritable store") << seven << "-" << 83.0 << "OCN"
+                                          << "name 133 unsaved retry new"
+                                          << "" << 7 << false;
     }
 
     void endOfGame()
@@ -367,17 +488,28 @@ private slots:
         GameFixture f;
         const int left = int(rows.join("").count(QRegularExpression("\\d"))) - 2;
         Settings settings(f.store);
-        const auto save = [&] { settings.SaveBestRecord(left, before.section(' ', 0, 0).remove('+').toDouble() / SecondsPerDay, before.section(' ', 1)); };
-        if (before == "-") QVERIFY(QFile(f.folder.filePath("Vondrel")).open(QIODevice::WriteOnly)); // where the store's folder belongs
-        else if (before.startsWith('+')) f.dialogs.whileAsked = save;
-        else if (!before.isEmpty()) save();
+        const auto save = [&] {
+            settings.SaveBestRecord(left, before.section(' ', 0, 0).remove('+').toDouble() / SecondsPerDay,
+                                    before.section(' ', 1));
+        };
+        if (before == "-")
+            QVERIFY(QFile(f.folder.filePath("Vondrel")).open(QIODevice::WriteOnly)); // where the store's folder belongs
+        else if (before.startsWith('+'))
+            f.dialogs.whileAsked = save;
+        else if (!before.isEmpty())
+            save();
         f.StartFrom(rows);
         f.clock.AdvanceSeconds(seconds);
         QFETCH(QString, answers);
         f.dialogs.answers = answers, f.dialogs.name = "Ada";
-        QTest::mouseClick(f.Board(), Qt::LeftButton, {}, Centre(130 + int(rows.last().indexOf(QRegularExpression("(\\d)\\1")))));
+        QTest::mouseClick(f.Board(), Qt::LeftButton, {},
+                          Centre(130 + int(rows.last().indexOf(QRegularExpression("(\\d)\\1")))));
         QTEST(f.dialogs.shown.join(' '), "dialogues");
-        QTEST(settings.GetBestTime(left) > 0 ? QStringLiteral("%1 %2").arg(settings.GetBestTime(left) * SecondsPerDay).arg(settings.GetBestName(left)) : "", "after");
+        QTEST(settings.GetBestTime(left) > 0 ? QStringLiteral("%1 %2")
+                                                   .arg(settings.GetBestTime(left) * SecondsPerDay)
+                                                   .arg(settings.GetBestName(left))
+                                             : "",
+              "after");
         QTEST(f.window.Game().BricksLeft, "left");
         QTEST(f.window.findChild<QTimer*>()->isActive(), "running");
         f.Choose("mnuFileRetry"); // a retry from the menu starts the clock again

@@ -13,28 +13,43 @@
 
 namespace {
 
-double Days(double seconds) { return seconds / SecondsPerDay; }
+double Days(double seconds)
+{
+    return seconds / SecondsPerDay;
+}
 
 struct PrivateStore {
     QTemporaryDir folder;
     SettingsStore store{folder.path()};
     Settings settings{store};
 
-    QString Raw(const QString& key) const { return QSettings(folder.filePath("Vondrel/Vondrel.conf"), QSettings::IniFormat).value("Bricks(3)/" + key).toString(); }
+    QString Raw(const QString& key) const
+    {
+        return QSettings(folder.filePath("Vondrel/Vondrel.conf"), QSettings::IniFormat)
+            .value("Bricks(3)/" + key)
+            .toString();
+    }
     // Every record as "seconds name", read through a fresh store as the next run would.
     QStringList Records() const
     {
         SettingsStore reread(folder.path());
         const Settings records(reread);
         QStringList lines;
-        for (int N = 0; N < 10; ++N) lines << QStringLiteral("%1 %2").arg(qRound64(records.GetBestTime(N) * SecondsPerDay)).arg(records.GetBestName(N));
+        for (int N = 0; N < 10; ++N)
+            lines << QStringLiteral("%1 %2")
+                         .arg(qRound64(records.GetBestTime(N) * SecondsPerDay))
+                         .arg(records.GetBestName(N));
         return lines;
     }
     // A record for every N but 3, of days, hours and seconds.
     bool Fill()
     {
         for (int N = 0; N < 10; ++N)
-            if (N != 3 && settings.SaveBestRecord(N, Days(N * 86400 * 1001 + N * 3600 + 60 + N), QStringLiteral("Player %1").arg(N)) != Settings::Outcome::Saved) return false;
+            if (N != 3
+                && settings.SaveBestRecord(N, Days(N * 86400 * 1001 + N * 3600 + 60 + N),
+                                           QStringLiteral("Player %1").arg(N))
+                       != Settings::Outcome::Saved)
+                return false;
         return true;
     }
 };
@@ -46,7 +61,8 @@ QStringList RowsShown(frmHighScore& window)
     QTimer::singleShot(0, &window, [&] {
         for (int N = 0; N < 10; ++N) {
             QStringList row;
-            for (const char* column : {"lblKvar", "lblTid", "lblNamn"}) row << window.findChild<QLabel*>(column + QString::number(N))->text();
+            for (const char* column : {"lblKvar", "lblTid", "lblNamn"})
+                row << window.findChild<QLabel*>(column + QString::number(N))->text();
             rows << row.join('|');
         }
         window.reject();
@@ -70,21 +86,51 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("read");
-        QTest::newRow("1:23") << "Time" << "83" << "00:01:23" << "83 Ann";
-        QTest::newRow("1:23.4") << "Time" << "83.4" << "00:01:23" << "83 Ann";
-        QTest::newRow("1:23.6, as the clock shows it") << "Time" << "83.6" << "00:01:23" << "83 Ann";
-        QTest::newRow("0") << "Time" << "0" << "00:00:00" << "0 Ann";
-        QTest::newRow("a day") << "Time" << "86400" << "1.00:00:00" << "86400 Ann";
-        QTest::newRow("400 days") << "Time" << "34646399" << "400.23:59:59" << "34646399 Ann";
-        QTest::newRow("longest") << "Time" << "1e12" << "9999999.23:59:59" << "863999999999 Ann";
-        QTest::newRow("default") << "Time" << "=0" << "0" << "0 ";
-        QTest::newRow("days read") << "Time" << "=2.03:04:05" << "2.03:04:05" << "183845 ";
-        for (const char* damaged : {"garbage", "12:99:00", "24:00:00", "-5", "-00:01:23", "00:01", "00:01:23.5", " 00:01:23", "1e300",
-                                    "99999999999999999999", "10000000.00:00:00", "00:01:23 AM", "", "00:00:09\n", "٠٠:٠١:٢٣"})
+        QTest::newRow("1:23") << "Time"
+                              << "83"
+                              << "00:01:23"
+                              << "83 Ann";
+        QTest::newRow("1:23.4") << "Time"
+                                << "83.4"
+                                << "00:01:23"
+                                << "83 Ann";
+        QTest::newRow("1:23.6, as the clock shows it") << "Time"
+                                                       << "83.6"
+                                                       << "00:01:23"
+                                                       << "83 Ann";
+        QTest::newRow("0") << "Time"
+                           << "0"
+                           << "00:00:00"
+                           << "0 Ann";
+        QTest::newRow("a day") << "Time"
+                               << "86400"
+                               << "1.00:00:00"
+                               << "86400 Ann";
+        QTest::newRow("400 days") << "Time"
+                                  << "34646399"
+                                  << "400.23:59:59"
+                                  << "34646399 Ann";
+        QTest::newRow("longest") << "Time"
+                                 << "1e12"
+                                 << "9999999.23:59:59"
+                                 << "863999999999 Ann";
+        QTest::newRow("default") << "Time"
+                                 << "=0"
+                                 << "0"
+                                 << "0 ";
+        QTest::newRow("days read") << "Time"
+                                   << "=2.03:04:05"
+                                   << "2.03:04:05"
+                                   << "183845 ";
+        for (const char* damaged :
+             {"garbage", "12:99:00", "24:00:00", "-5", "-00:01:23", "00:01", "00:01:23.5", " 00:01:23", "1e300",
+              "99999999999999999999", "10000000.00:00:00", "00:01:23 AM", "", "00:00:09\n", "٠٠:٠١:٢٣"})
             QTest::newRow(damaged) << "Time" << QStringLiteral("=") + damaged << damaged << "0 ";
-        for (const QString& name : {QStringLiteral("line one\nline two\r\nthree"), QStringLiteral("x\n[Bricks(4)]\nTime=00:00:01\nName=Intruder"),
-                                    QStringLiteral("a=b; c=\"d\", 'e' \\ @Variant(\\0\\0\\0\\x7f) Bricks(4)/Time=1"), QStringLiteral("  spaced  "),
-                                    QStringLiteral("Åsa Żółć Ελένη 山田 محمد \U0001F600"), QString(10000, 'W'), QString()})
+        for (const QString& name : {QStringLiteral("line one\nline two\r\nthree"),
+                                    QStringLiteral("x\n[Bricks(4)]\nTime=00:00:01\nName=Intruder"),
+                                    QStringLiteral("a=b; c=\"d\", 'e' \\ @Variant(\\0\\0\\0\\x7f) Bricks(4)/Time=1"),
+                                    QStringLiteral("  spaced  "), QStringLiteral("Åsa Żółć Ελένη 山田 محمد \U0001F600"),
+                                    QString(10000, 'W'), QString()})
             QTest::newRow(qPrintable("name " + name.left(20))) << "Name" << name << name << "83 " + name;
     }
 
@@ -96,16 +142,23 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German));
         QVERIFY(store.Fill());
         QStringList expected = store.Records();
-        if (written.startsWith('=')) QVERIFY(store.store.Change(ApplicationTitle(), "Bricks(3)", [&](auto& record) { record.Set("Time", written.mid(1)); }));
-        else QCOMPARE(store.settings.SaveBestRecord(3, Days(key == "Name" ? 83 : written.toDouble()), key == "Name" ? written : "Ann"), Settings::Outcome::Saved);
-        for (const int outside : {-3, 30}) QCOMPARE(store.settings.SaveBestRecord(outside, 1, "Out"), Settings::Outcome::Saved);
+        if (written.startsWith('='))
+            QVERIFY(store.store.Change(ApplicationTitle(), "Bricks(3)",
+                                       [&](auto& record) { record.Set("Time", written.mid(1)); }));
+        else
+            QCOMPARE(store.settings.SaveBestRecord(3, Days(key == "Name" ? 83 : written.toDouble()),
+                                                   key == "Name" ? written : "Ann"),
+                     Settings::Outcome::Saved);
+        for (const int outside : {-3, 30})
+            QCOMPARE(store.settings.SaveBestRecord(outside, 1, "Out"), Settings::Outcome::Saved);
         QTEST(store.Raw(key), "kept");
         QLocale::setDefault(QLocale(QLocale::Arabic));
         QFETCH(QString, read);
         expected[3] = read;
         QCOMPARE(store.Records(), expected);
         // A clock shows the same too, also for the difference of two readings a hair short of a whole second.
-        QCOMPARE(FormatLongTime(Days(83)) + ' ' + FormatLongTime((45000.0 + Days(10)) - 45000.0), QStringLiteral("00:01:23 00:00:10"));
+        QCOMPARE(FormatLongTime(Days(83)) + ' ' + FormatLongTime((45000.0 + Days(10)) - 45000.0),
+                 QStringLiteral("00:01:23 00:00:10"));
         QLocale::setDefault(QLocale::c());
     }
 
@@ -117,7 +170,10 @@ private slots:
         struct CountingStore : SettingsStore {
             using SettingsStore::SettingsStore;
             int changes = 0;
-            bool Change(const QString& a, const QString& s, const std::function<void(Section&)>& c) override { return ++changes, SettingsStore::Change(a, s, c); }
+            bool Change(const QString& a, const QString& s, const std::function<void(Section&)>& c) override
+            {
+                return ++changes, SettingsStore::Change(a, s, c);
+            }
         } second(first.folder.path());
         Settings other(second);
         const auto record = [&] { return first.Records()[7]; };
@@ -158,7 +214,9 @@ private slots:
         QStringList expected;
         for (int N = 0; N < 10; ++N) expected << QStringLiteral("%1||").arg(N);
         QCOMPARE(RowsShown(window), expected);
-        const auto save = [&](int N, double seconds, const QString& name) { QCOMPARE(store.settings.SaveBestRecord(N, Days(seconds), name), Settings::Outcome::Saved); };
+        const auto save = [&](int N, double seconds, const QString& name) {
+            QCOMPARE(store.settings.SaveBestRecord(N, Days(seconds), name), Settings::Outcome::Saved);
+        };
         save(3, 83, "Ann");
         save(7, 86400 + 3600, "");
         save(9, 5, "<b>Bo</b> & Co");
@@ -173,16 +231,22 @@ private slots:
 
         // Each column under its bold heading, rows 16 apart without a gap from 24, the name column to 8
         // from the right edge, the last row 8 above the bottom; labels keep their size, texts are plain.
-        QVERIFY(window.size() == QSize(313, 193) && window.minimumSize() == window.maximumSize() && window.windowTitle() == "High score");
-        QCOMPARE(window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint), Qt::WindowCloseButtonHint);
+        QVERIFY(window.size() == QSize(313, 193) && window.minimumSize() == window.maximumSize()
+                && window.windowTitle() == "High score");
+        QCOMPARE(window.windowFlags()
+                     & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint | Qt::WindowCloseButtonHint),
+                 Qt::WindowCloseButtonHint);
         for (int c = 0; c < 3; ++c) {
             const QLabel* heading = window.findChild<QLabel*>(QStringLiteral("lblTitel%1").arg(c));
             QVERIFY(heading->y() == 8 && heading->font().bold());
             for (int N = 0; N < 10; ++N) {
-                const QLabel* label = window.findChild<QLabel*>(QStringList{"lblKvar", "lblTid", "lblNamn"}[c] + QString::number(N));
+                const QLabel* label
+                    = window.findChild<QLabel*>(QStringList{"lblKvar", "lblTid", "lblNamn"}[c] + QString::number(N));
                 QCOMPARE(label->geometry().topLeft(), QPoint(heading->x(), 24 + 16 * N));
-                QVERIFY(label->height() == 17 && !label->font().bold() && label->textFormat() == Qt::PlainText && !label->wordWrap());
-                QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, heading->alignment() & Qt::AlignHorizontal_Mask);
+                QVERIFY(label->height() == 17 && !label->font().bold() && label->textFormat() == Qt::PlainText
+                        && !label->wordWrap());
+                QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask,
+                         heading->alignment() & Qt::AlignHorizontal_Mask);
                 if (c == 2) QCOMPARE(label->geometry().right(), 313 - 8 - 1);
             }
         }

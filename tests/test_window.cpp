@@ -22,9 +22,15 @@
 namespace {
 
 // The area below the menu bar: the board and, when shown, the status bar.
-QSize ClientSize(const frmMain& window) { return {window.width(), window.height() - window.menuBar()->height()}; }
+QSize ClientSize(const frmMain& window)
+{
+    return {window.width(), window.height() - window.menuBar()->height()};
+}
 
-QTimer* Timer(const frmMain& window) { return window.findChild<QTimer*>(); }
+QTimer* Timer(const frmMain& window)
+{
+    return window.findChild<QTimer*>();
+}
 
 } // namespace
 
@@ -36,7 +42,8 @@ private slots:
     {
         GameFixture f;
         QCOMPARE(f.window.windowTitle(), QStringLiteral("Bricks"));
-        QCOMPARE(f.window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), Qt::WindowCloseButtonHint);
+        QCOMPARE(f.window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+                 Qt::WindowCloseButtonHint);
         QStringList menus;
         for (const QMenu* menu : f.window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
             menus << menu->title();
@@ -45,7 +52,8 @@ private slots:
                 QVERIFY(item->shortcut().isEmpty());
             }
         }
-        QCOMPARE(menus, (QStringList{"&File", "&New game", "&Retry", "-", "&Exit", "&View", "&Statusbar*", "&High score", "&Colour symbols"}));
+        QCOMPARE(menus, (QStringList{"&File", "&New game", "&Retry", "-", "&Exit", "&View", "&Statusbar*",
+                                     "&High score", "&Colour symbols"}));
         // Dealt before the window shows: the count is there, the clock shows its design text until it ticks.
         QCOMPARE(f.PanelText("Bricks") + f.PanelText("Time"), QStringLiteral("140Time:"));
         QVERIFY(Timer(f.window)->interval() == 200 && Timer(f.window)->isActive());
@@ -61,9 +69,11 @@ private slots:
         QVERIFY(f.window.statusBar()->height() > 0 && f.window.minimumSize() == f.window.maximumSize());
         QCOMPARE(ClientSize(f.window), QSize(320, 448 + f.window.statusBar()->height()));
         // The count, then the clock, side by side in the status bar.
-        const QRect bricks = f.window.statusBar()->findChild<QLabel*>("Bricks")->geometry(), time = f.window.statusBar()->findChild<QLabel*>("Time")->geometry();
+        const QRect bricks = f.window.statusBar()->findChild<QLabel*>("Bricks")->geometry(),
+                    time = f.window.statusBar()->findChild<QLabel*>("Time")->geometry();
         QVERIFY(bricks.right() < time.left() && f.window.statusBar()->rect().contains(bricks.united(time)));
-        const QSizeGrip* grip = f.window.statusBar()->findChild<QSizeGrip*>(); // nothing to grip on a window of fixed size
+        const QSizeGrip* grip
+            = f.window.statusBar()->findChild<QSizeGrip*>(); // nothing to grip on a window of fixed size
         QVERIFY(grip == nullptr || !grip->isVisible());
 
         f.Choose("mnuViewStatusbar");
@@ -92,7 +102,8 @@ private slots:
         f.window.Game().BricksLeft = 139;
         f.Choose("mnuFileRetry");
         f.Choose("mnuFileRetry");
-        QVERIFY(f.Position() == dealt && f.window.Game().Board[0].get() != firstBrick && f.PanelText("Bricks") == "140");
+        QVERIFY(f.Position() == dealt && f.window.Game().Board[0].get() != firstBrick
+                && f.PanelText("Bricks") == "140");
         QCOMPARE(f.PanelText("Time"), QStringLiteral("01:01:23"));
         QTRY_COMPARE_WITH_TIMEOUT(f.PanelText("Time"), QStringLiteral("00:00:00"), 1000);
         f.Choose("mnuFileNewGame");
@@ -131,17 +142,29 @@ private slots:
     {
         QtDialogs dialogs;
         QWidget owner;
-        const struct { MessageStyle style; QMessageBox::StandardButtons buttons; QMessageBox::Icon icon; QMessageBox::StandardButton click; MessageAnswer answer; } cases[] = {
-            {MessageStyle::YesNoQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes, MessageAnswer::Yes},
-            {MessageStyle::YesNoQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No, MessageAnswer::No},
-            {MessageStyle::RetryCancelQuestion, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Question, QMessageBox::Retry, MessageAnswer::Retry},
-            {MessageStyle::RetryCancelQuestion, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Question, QMessageBox::Cancel, MessageAnswer::Cancel},
-            {MessageStyle::OkWarning, QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok}};
+        const struct {
+            MessageStyle style;
+            QMessageBox::StandardButtons buttons;
+            QMessageBox::Icon icon;
+            QMessageBox::StandardButton click;
+            MessageAnswer answer;
+        } cases[]
+            = {{MessageStyle::YesNoQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                QMessageBox::Yes, MessageAnswer::Yes},
+               {MessageStyle::YesNoQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No,
+                MessageAnswer::No},
+               {MessageStyle::RetryCancelQuestion, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Question,
+                QMessageBox::Retry, MessageAnswer::Retry},
+               {MessageStyle::RetryCancelQuestion, QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Question,
+                QMessageBox::Cancel, MessageAnswer::Cancel},
+               {MessageStyle::OkWarning, QMessageBox::Ok, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok}};
         for (const auto& [style, buttons, icon, click, answer] : cases) {
             QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(box && box->parentWidget() == &owner && box->standardButtons() == buttons && box->icon() == icon);
-                QCOMPARE(box->windowTitle() + '|' + box->text(), QStringLiteral("%1|One\nTwo").arg(click == QMessageBox::No ? "Vondrel" : "Title"));
+                QVERIFY(box && box->parentWidget() == &owner && box->standardButtons() == buttons
+                        && box->icon() == icon);
+                QCOMPARE(box->windowTitle() + '|' + box->text(),
+                         QStringLiteral("%1|One\nTwo").arg(click == QMessageBox::No ? "Vondrel" : "Title"));
                 box->button(click)->click();
             });
             QCOMPARE(dialogs.MsgBox(&owner, "One\r\nTwo", style, click == QMessageBox::No ? "" : "Title"), answer);
@@ -166,26 +189,35 @@ private slots:
         static QStringList heard;
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            if (qobject_cast<BoardSurface*>(event->object()) && (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged))
-                heard << QStringLiteral("%1 %2").arg(event->type() == QAccessible::Focus ? "focus" : "name").arg(event->child());
+            if (qobject_cast<BoardSurface*>(event->object())
+                && (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged))
+                heard << QStringLiteral("%1 %2")
+                             .arg(event->type() == QAccessible::Focus ? "focus" : "name")
+                             .arg(event->child());
         });
-        const QList<int> keys = QList<int>{Qt::Key_Right} + QList<int>(7, Qt::Key_Down) + QList<int>(4, Qt::Key_Left) + QList<int>{Qt::Key_Space, -Qt::Key_Space};
+        const QList<int> keys = QList<int>{Qt::Key_Right} + QList<int>(7, Qt::Key_Down) + QList<int>(4, Qt::Key_Left)
+                                + QList<int>{Qt::Key_Space, -Qt::Key_Space};
         for (const int key : keys) {
             QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
             QApplication::sendEvent(f.Board(), &event);
         }
         QAccessible::installUpdateHandler(nullptr);
-        QCOMPARE(heard.join(", "), "focus 64, focus 74, focus 84, focus 94, focus 104, focus 114, focus 124, focus 134, focus 133, focus 132, focus 131, focus 130, "
+        QCOMPARE(heard.join(", "), "focus 64, focus 74, focus 84, focus 94, focus 104, focus 114, focus 124, focus "
+                                   "134, focus 133, focus 132, focus 131, focus 130, "
                                    "name 130, name 130"); // pressed, then removed
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
-        QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board" && board->childCount() == CellCount);
+        QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board"
+                && board->childCount() == CellCount);
         const QPoint at = f.Board()->mapToGlobal(QPoint(100, 420));
         QVERIFY(board->focusChild() == board->child(130) && board->childAt(at.x(), at.y()) == board->child(133));
-        QVERIFY(board->child(130)->state().focused && board->child(130)->state().focusable && !board->child(131)->state().focused);
+        QVERIFY(board->child(130)->state().focused && board->child(130)->state().focusable
+                && !board->child(131)->state().focused);
         QCOMPARE(board->child(133)->text(QAccessible::Name), QStringLiteral("Red brick, column 4, row 14, group of 2"));
         for (const auto& [key, name] : {std::pair{"Bricks", "Bricks left"}, std::pair{"Time", "Time"}}) {
-            QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(f.window.statusBar()->findChild<QLabel*>(key));
-            QVERIFY(panel->text(QAccessible::Name) == name && panel->text(QAccessible::Description) == f.PanelText(key));
+            QAccessibleInterface* panel
+                = QAccessible::queryAccessibleInterface(f.window.statusBar()->findChild<QLabel*>(key));
+            QVERIFY(panel->text(QAccessible::Name) == name
+                    && panel->text(QAccessible::Description) == f.PanelText(key));
         }
     }
 
@@ -197,7 +229,9 @@ private slots:
         const QImage plain = f.window.Surface().Picture().copy();
         const auto marked = [&](const frmMain& window, const BrickCollection& pressed) {
             for (const BrickRef& brick : window.Game().Board)
-                if (window.Surface().Picture().copy(CellLeft(brick->Index), CellTop(brick->Index), CellSize, CellSize) != (pressed.Contains(*brick) ? brick->DownPicture : brick->Picture)->Image(CellSize, true)) return false;
+                if (window.Surface().Picture().copy(CellLeft(brick->Index), CellTop(brick->Index), CellSize, CellSize)
+                    != (pressed.Contains(*brick) ? brick->DownPicture : brick->Picture)->Image(CellSize, true))
+                    return false;
             return true;
         };
         QTest::mousePress(f.Board(), Qt::LeftButton, {}, QPoint(16, 16));
@@ -207,13 +241,15 @@ private slots:
         QTest::mouseRelease(f.Board(), Qt::LeftButton, {}, QPoint(-40, 500));
         frmMain next(Services{f.clock, f.ticks, f.random, f.dialogs, f.store});
         QVERIFY(next.findChild<QAction*>("mnuViewSymbols")->isChecked() && marked(next, {}));
-        QCOMPARE(QSettings(f.folder.filePath("Vondrel/Vondrel.conf"), QSettings::IniFormat).childGroups(), QStringList{"View"});
+        QCOMPARE(QSettings(f.folder.filePath("Vondrel/Vondrel.conf"), QSettings::IniFormat).childGroups(),
+                 QStringList{"View"});
         f.Choose("mnuViewSymbols");
         QCOMPARE(f.window.Surface().Picture(), plain);
         QVERIFY(f.store.Change("Vondrel", "View", [](SettingsStore::Section& view) { view.Set("Symbols", "yes"); }));
-        QVERIFY(!frmMain(Services{f.clock, f.ticks, f.random, f.dialogs, f.store}).findChild<QAction*>("mnuViewSymbols")->isChecked());
+        QVERIFY(!frmMain(Services{f.clock, f.ticks, f.random, f.dialogs, f.store})
+                     .findChild<QAction*>("mnuViewSymbols")
+                     ->isChecked());
     }
-
 };
 
 QTEST_MAIN(WindowTest)
