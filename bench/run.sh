@@ -6,10 +6,12 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: bench/run.sh BUILD_FOLDER}" && pwd)
 if [ -z "${BENCH_ON_XVFB:-}" ]; then
-    BENCH_ON_XVFB=1 exec "$here/../tests/with_xvfb.sh" "$0" "$build"
+    BENCH_ON_XVFB=1 exec xvfb-run --auto-servernum "--server-args=-screen 0 1280x1024x24 -noreset" "$0" "$build"
 fi
-# Settings and caches go to the server's private folder, never the user's.
-export XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config" XDG_CACHE_HOME="$XDG_RUNTIME_DIR/cache"
+# Settings and caches go to a private folder, never the user's.
+private=$(mktemp -d)
+trap 'rm -rf "$private"' EXIT
+export XDG_CONFIG_HOME="$private/config" XDG_CACHE_HOME="$private/cache" XDG_RUNTIME_DIR="$private" QT_QPA_PLATFORM=xcb
 
 game="$build/main_window/bricks"
 baseline="$build/bench/baseline_window"
@@ -18,7 +20,8 @@ runs=10
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-echo "Measuring on $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //'); load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ //')
+echo "Measuring on $(nproc) cores, $cpu; load average at start: $(cut -d' ' -f1-3 /proc/loadavg)"
 rows=$("$build/bench/bench_in_process")
 
 # Taken in turns, so that a busy spell on the machine falls on both alike.
@@ -35,9 +38,12 @@ g_kb=$(printf '%s\n' "${game_kb[@]}" | median)
 b_kb=$(printf '%s\n' "${base_kb[@]}" | median)
 read -r _ _ idle run < <("$probe" 10 "$game")
 
-rows+=$'\n'$(awk -v g="$g_ms" -v b="$b_ms" -v gk="$g_kb" -v bk="$b_kb" -v n="$runs" -v idle="$idle" -v run="$run" 'BEGIN {
-    printf "Start-up to first board\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline %.1f ms (medians of %d)\n", g, g / b, b, n
-    printf "Peak memory (VmHWM)\t<= baseline + 8 MB\t%.1f MB = baseline %.1f MB + %.1f MB\n", gk / 1024, bk / 1024, (gk - bk) / 1024
+rows+=$'\n'$(awk -v g="$g_ms" -v b="$b_ms" -v gk="$g_kb" -v bk="$b_kb" -v n="$runs" -v idle="$idle" -v run="$run" '
+BEGIN {
+    printf "Start-up to first board\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline %.1f ms (medians of %d)\n",
+        g, g / b, b, n
+    printf "Peak memory (VmHWM)\t<= baseline + 8 MB\t%.1f MB = baseline %.1f MB + %.1f MB\n",
+        gk / 1024, bk / 1024, (gk - bk) / 1024
     printf "Idle, clock running, 10 s\t< 0.5 %% of a core\t%.2f %% of a core (scheduler: %.3f %%)\n", idle, run
 }')
 echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
