@@ -20,10 +20,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <functional>
 
-// A position is a list of rows of digits: a brick's colour, 1 to 5, or '.' for an empty cell.
 inline const PictureSlots& Looks()
 {
     static const PictureSlots looks = BrickPicture::LoadSlots();
@@ -43,7 +41,7 @@ inline int SlotOf(const PictureRef& picture, const PictureSlots& looks = Looks()
     return found == looks.end() ? 0 : int(found - looks.begin());
 }
 
-// Bricks at rest in their cells, the rows placed from firstRow down.
+// Bricks at rest from rows of digits, a colour from 1 to 5 or '.' for an empty cell, placed from firstRow down.
 inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const PictureSlots& looks = Looks())
 {
     Cells cells{};
@@ -53,22 +51,10 @@ inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const Pict
             if (colour < 1) continue;
             cells[i] = std::make_shared<Brick>();
             std::tie(cells[i]->Index, cells[i]->Left, cells[i]->Top) = std::tuple(i, CellLeft(i), CellTop(i));
-            std::tie(cells[i]->Picture, cells[i]->DownPicture) = std::tuple(looks[colour], looks[colour + ColourCount]);
+            std::tie(cells[i]->Picture, cells[i]->DownPicture) = std::tuple(looks[colour], looks[colour + 5]);
         }
     }
     return cells;
-}
-
-// One digit a cell, rows split by '/'; a brick that does not know its own cell shows as '!'.
-inline QString ToText(const Cells& cells, const PictureSlots& looks = Looks())
-{
-    QString text;
-    for (int i = 0; i < CellCount; ++i) {
-        const BrickRef& brick = cells[i];
-        if (i > 0 && i % BoardColumns == 0) text += '/';
-        text += !brick ? QChar('.') : brick->Index != i ? QChar('!') : QChar('0' + SlotOf(brick->Picture, looks));
-    }
-    return text;
 }
 
 class FakeClock final : public Clock {
@@ -77,7 +63,7 @@ public:
     void AdvanceSeconds(double seconds) { now += seconds / SecondsPerDay; }
 
 private:
-    double now = 0; // from 0, sums of whole seconds stay exact
+    double now = 1000; // days from the epoch's, so that no game starts at 0
 };
 
 // Every sleep moves the counter on by the time slept, and then calls the hook if there is one.
@@ -94,9 +80,9 @@ public:
     std::function<void()> onSleep;
 };
 
-// Answers from a script of letters: Retry, Cancel, Yes, No, Ok (No once it runs out), and one name.
-// Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved", "beaten",
-// "name N" (N bricks cleared), or the prompt itself for anything else.
+// Answers from a script of letters, R(etry), C(ancel), Y(es), N(o) or O(k), and No once it runs out; enters
+// one name. Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved",
+// "beaten", "name N" (N bricks cleared), or the prompt itself for anything else.
 class ScriptedDialogs final : public Dialogs {
 public:
     MessageAnswer MsgBox(QWidget*, const QString& prompt, MessageStyle, const QString& title) override
@@ -108,26 +94,34 @@ public:
             {"|Your time could not be saved: the settings file cannot be written.", "unsaved"},
             {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"}};
         shown << known.value(title + '|' + prompt, prompt);
-        const QChar answer = answers.isEmpty() ? QChar('N') : answers[0];
+        const int answer = QString("OCRYN").indexOf(answers.isEmpty() ? QChar('N') : answers[0]);
         answers.remove(0, 1);
-        return QHash<QChar, MessageAnswer>{{'R', MessageAnswer::Retry},
-                                           {'C', MessageAnswer::Cancel},
-                                           {'Y', MessageAnswer::Yes},
-                                           {'O', MessageAnswer::Ok}}
-            .value(answer, MessageAnswer::No);
+        return MessageAnswer(answer);
     }
     QString InputBox(QWidget*, const QString& prompt) override
     {
-        const auto entry
-            = QRegularExpression("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$").match(prompt);
-        shown << (entry.hasMatch() ? "name " + entry.captured(1) : prompt);
+        static const QRegularExpression entry("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$");
+        const auto asked = entry.match(prompt);
+        shown << (asked.hasMatch() ? "name " + asked.captured(1) : prompt);
         if (whileAsked) whileAsked();
         return name;
     }
 
-    QString answers, name;
+    QString answers, name = "Ada";
     QStringList shown;
     std::function<void()> whileAsked;
+};
+
+// A private store whose writes can be made to fail, as on a full disk.
+class BlockableStore final : public SettingsStore {
+public:
+    using SettingsStore::SettingsStore;
+    bool Change(const QString& application, const QString& section,
+                const std::function<void(Section&)>& change) override
+    {
+        return !blocked && SettingsStore::Change(application, section, change);
+    }
+    bool blocked = false;
 };
 
 struct GameFixture {
@@ -136,7 +130,7 @@ struct GameFixture {
     Random random{12345, [] { return std::uint64_t{777}; }};
     ScriptedDialogs dialogs;
     QTemporaryDir folder;
-    SettingsStore store{folder.path()};
+    BlockableStore store{folder.path()};
     frmMain window{Services{clock, ticks, random, dialogs, store}};
 
     QString PanelText(const QString& key) const { return window.statusBar()->findChild<QLabel*>(key)->text(); }
@@ -149,7 +143,6 @@ struct GameFixture {
         window.Game().StartBoard = CellsFromRows(bottomRows, BoardRows - int(bottomRows.size()), window.Pictures());
         Choose("mnuFileRetry");
     }
-    QString Position() const { return ToText(window.Game().Board, window.Pictures()); }
 };
 
 #endif

@@ -1,5 +1,5 @@
-// The pacing of the animations, with the time of every sample given, and what each frame shows.
-// Drawing at rest is checked after every event of random play (test_play).
+// The pacing of an animation, with the time of every sample given, and what each frame shows. Drawing at rest and
+// where the bricks end are checked after every event of random play (test_play).
 #include "fixture.h"
 
 #include "drawing/animator.h"
@@ -14,27 +14,6 @@ public:
     void Present(const QImage& picture) override { frames.append(picture.copy()); }
     QList<QImage> frames;
 };
-
-// Each sleep jumps the counter to the next sample time after the stage start; once they run out,
-// time moves on a millisecond a sleep.
-class ScriptedTicks final : public Ticks {
-public:
-    [[nodiscard]] std::uint32_t GetTickCount() override { return now; }
-    void Sleep(int milliseconds) override
-    {
-        now = samples.isEmpty() ? now + std::uint32_t(milliseconds) : start + samples.takeFirst();
-    }
-
-    std::uint32_t now = 0, start = 0;
-    QList<std::uint32_t> samples;
-};
-
-BrickRef BrickAt(float left, float top, int xOffset, int yOffset)
-{
-    const BrickRef brick = CellsFromRows({"2"})[0];
-    std::tie(brick->Left, brick->Top, brick->XOffset, brick->YOffset) = std::tuple(left, top, xOffset, yOffset);
-    return brick;
-}
 
 // The frame with the brick's look at (left, top) and nothing else but the board colour.
 QImage Frame(int left, int top)
@@ -52,14 +31,15 @@ class DrawingTest : public QObject {
 
 private:
     RecordingScreen screen;
-    ScriptedTicks ticks;
+    FakeTicks ticks;
     BoardPainter painter{screen};
     Animator animator{painter, ticks};
 
 private slots:
     void init() { screen.frames.clear(), painter.Render(Cells{}); }
 
-    // The brick's top in each frame shown; every stage starts just before the counter wraps.
+    // The brick's top in each frame shown, the stage starting just before the counter wraps; once the samples run
+    // out, time moves on as slept.
     void samplesGiveExactSteps_data()
     {
         QTest::addColumn<QList<std::uint32_t>>("samples");
@@ -75,33 +55,16 @@ private slots:
         QFETCH(QList<std::uint32_t>, samples);
         QFETCH(QList<int>, frames);
         BrickCollection fall;
-        fall.Add(BrickAt(0, 0, 0, 1));
-        ticks.now = ticks.start = 0xFFFFFFF0U, ticks.samples = samples;
+        fall.Add(CellsFromRows({"2"})[0]);
+        fall[0]->YOffset = 1;
+        // Each sleep jumps the counter to the next sample time after the start.
+        const std::uint32_t start = ticks.now = 0xFFFFFFF0U;
+        ticks.onSleep = [&] { ticks.now = samples.isEmpty() ? ticks.now : start + samples.takeFirst(); };
         animator.AnimateFall(fall);
+        ticks.onSleep = nullptr;
         QVERIFY(fall.IsEmpty());
         QCOMPARE(screen.frames.size(), frames.size());
         for (int f = 0; f < frames.size(); ++f) QCOMPARE(screen.frames[f], Frame(0, frames[f]));
-    }
-
-    // A stage a cell, 99 to 100 ms each; a brick leaves after as many stages as its offset; an empty
-    // collection still takes one stage, showing the buffer unchanged.
-    void stagesFollowTheOffsets()
-    {
-        const BrickRef one = BrickAt(0, 0, 0, 1), three = BrickAt(32, 5, 0, 3), sliding = BrickAt(96, 0, 2, 0);
-        BrickCollection fall, slide, nothing;
-        fall.Add(one), fall.Add(three), slide.Add(sliding);
-        const std::uint32_t start = ticks.now;
-        animator.AnimateFall(fall);
-        QVERIFY(fall.IsEmpty() && one->Top == 32 && three->Top == 101 && ticks.now - start >= 297
-                && ticks.now - start <= 303);
-        animator.AnimateSlide(slide);
-        QVERIFY(slide.IsEmpty() && sliding->Left == 32 && sliding->Top == 0);
-        const QImage before = painter.Buffer().copy();
-        screen.frames.clear();
-        const std::uint32_t idle = ticks.now;
-        animator.AnimateSlide(nothing);
-        QVERIFY(ticks.now - idle >= 99 && ticks.now - idle <= 101 && !screen.frames.isEmpty()
-                && screen.frames.count(before) == screen.frames.size());
     }
 };
 
