@@ -6,8 +6,10 @@ BUILD := build/$(PRESET)
 PREFIX ?= /usr/local
 
 # To build: the compiler and Qt, with Qt's private headers, the Wayland client library, its
-# protocol files and pkgconf for the one Wayland request the program sends itself.
-PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols
+# protocol files and pkgconf for the one Wayland request the program sends itself; Qt's
+# translation tools with their CMake package, and Qt's own translations for the standard buttons.
+PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols \
+	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # To test and measure: a private X server and the tools that drive it and read it back; weston
 # and Qt's Wayland plugin for the game on Wayland; dpkg-dev and file let CPack work out the
 # package's dependencies; desktop-file-utils and appstream check the desktop entry and
