@@ -20,7 +20,8 @@ test test-asan fuzz stress bench deb: PACKAGES += $(TEST_PACKAGES)
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test test-asan build deps clean install deb bench fuzz stress fresh format format-check
+.PHONY: run test test-asan build deps clean install deb bench fuzz stress fresh format format-check \
+	translations-check
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -66,6 +67,12 @@ format-check: deps
 	$(CODE_FILES) | xargs -0 clang-format --dry-run --Werror
 	@git ls-files -z '*.cpp' '*.h' '*.sh' '*.py' '*.cmake' '*CMakeLists.txt' Makefile .ci/run \
 		| xargs -0 awk 'length > 120 { print FILENAME ":" FNR ": over 120 columns"; long = 1 } END { exit long }'
+
+# The translations complete and in step with the sources' texts; CI checks them with Debian 12's lupdate,
+# as the format, outside make test.
+translations-check: deps
+	cmake --preset $(PRESET) > /dev/null
+	tests/check_translations.sh $(BUILD)
 
 test-asan:
 	$(MAKE) test PRESET=asan
