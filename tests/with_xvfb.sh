@@ -18,5 +18,6 @@ exec 3>&-
 display=$(head -n 1 "$runtime/display")
 [ -n "$display" ] || { echo "Xvfb did not start" >&2; cat "$runtime/xvfb.log" >&2; exit 1; }
 
-export DISPLAY=":$display" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb
+# The programs speak English, whatever language the desktop around the tests speaks.
+export DISPLAY=":$display" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb LANGUAGE=en
 "$@"
