@@ -6,8 +6,10 @@ BUILD := build/$(PRESET)
 PREFIX ?= /usr/local
 
 # To build: the compiler and Qt, with Qt's private headers, the Wayland client library, its
-# protocol files and pkgconf for the one Wayland request the program sends itself.
-PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols
+# protocol files and pkgconf for the one Wayland request the program sends itself; Qt's
+# translation tools with their CMake package, and Qt's own translations for the standard buttons.
+PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols \
+	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # To test and measure: a private X server and the tools that drive it and read it back; weston
 # and Qt's Wayland plugin for the game on Wayland; dpkg-dev and file let CPack work out the
 # package's dependencies; desktop-file-utils and appstream check the desktop entry and
@@ -18,7 +20,8 @@ test test-asan stress bench deb: PACKAGES += $(TEST_PACKAGES)
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test test-asan build deps clean install deb bench stress fresh format format-check
+.PHONY: run test test-asan build deps clean install deb bench stress fresh format format-check \
+	translations-check
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -49,6 +52,12 @@ format-check: deps
 	$(CODE_FILES) | xargs -0 clang-format --dry-run --Werror
 	@git ls-files -z '*.cpp' '*.h' '*.sh' '*.py' '*.cmake' '*CMakeLists.txt' Makefile .ci/run \
 		| xargs -0 awk 'length > 120 { print FILENAME ":" FNR ": over 120 columns"; long = 1 } END { exit long }'
+
+# The translations complete and in step with the sources' texts; CI checks them with Debian 12's lupdate,
+# as the format, outside make test.
+translations-check: deps
+	cmake --preset $(PRESET) > /dev/null
+	tests/check_translations.sh $(BUILD)
 
 test-asan:
 	$(MAKE) test PRESET=asan

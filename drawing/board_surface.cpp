@@ -13,7 +13,7 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     // Before anything asks for this board's interface, which is then kept.
     BoardAccessible::Install();
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(tr("Board"));
 }
 
 void BoardSurface::Present(const QImage& picture)

@@ -11,12 +11,21 @@ namespace {
 // Of the four cells around the board's centre, the one up and left.
 constexpr int CentreCell = (BoardRows / 2 - 1) * BoardColumns + BoardColumns / 2 - 1;
 
-const std::array<QString, ColourCount + 1> ColourNames{QString(),
-                                                       QStringLiteral("Grey"),
-                                                       QStringLiteral("Blue"),
-                                                       QStringLiteral("Green"),
-                                                       QStringLiteral("Red"),
-                                                       QStringLiteral("Yellow")};
+// Translated where they are said, once the translations are installed. A language whose
+// adjectives agree with their noun gives the form that goes with its word for a brick.
+constexpr std::array<const char*, ColourCount + 1> ColourNames{
+    nullptr,
+    //: The colour in "%1 brick, column %2, ...".
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Grey"),
+    //: The colour in "%1 brick, column %2, ...".
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Blue"),
+    //: The colour in "%1 brick, column %2, ...".
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Green"),
+    //: The colour in "%1 brick, column %2, ...".
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Red"),
+    //: The colour in "%1 brick, column %2, ...".
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Yellow"),
+};
 
 int Moved(int cell, int key)
 {
@@ -75,12 +84,12 @@ void KeyboardPlay::BoardChanged()
 
 QString KeyboardPlay::Describe(int cell) const
 {
-    const QString place = QStringLiteral("column %1, row %2").arg(ColumnOf(cell) + 1).arg(RowOf(cell) + 1);
+    const int column = ColumnOf(cell) + 1;
+    const int row = RowOf(cell) + 1;
     const BrickRef& brick = game.Board[static_cast<std::size_t>(cell)];
-    if (!brick) return QStringLiteral("Empty, ") + place;
+    if (!brick) return tr("Empty, column %1, row %2").arg(column).arg(row);
     const auto colour = static_cast<std::size_t>(std::find(looks.begin(), looks.end(), brick->Picture) - looks.begin());
-    return QStringLiteral("%1 brick, %2, group of %3%4")
-        .arg(ColourNames[colour], place)
-        .arg(FindGroup(game.Board, brick)->Count())
-        .arg(pointer.ShowsPressed(cell) ? QStringLiteral(", pressed") : QString());
+    const QString sentence = pointer.ShowsPressed(cell) ? tr("%1 brick, column %2, row %3, group of %4, pressed")
+                                                        : tr("%1 brick, column %2, row %3, group of %4");
+    return sentence.arg(tr(ColourNames[colour])).arg(column).arg(row).arg(FindGroup(game.Board, brick)->Count());
 }

@@ -3,6 +3,7 @@
 
 #include "board/game_board.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class BoardSurface;
@@ -13,6 +14,8 @@ class PointerTracker;
 // removes it; Escape takes the press back. Auto-repeat never repeats a press or a removal, and
 // keys are ignored while the mouse holds a press. Also what a screen reader says of a cell.
 class KeyboardPlay {
+    Q_DECLARE_TR_FUNCTIONS(KeyboardPlay)
+
 public:
     KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer, BoardSurface& surface);
 

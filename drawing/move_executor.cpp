@@ -16,7 +16,7 @@ namespace {
 // Best times are kept only for games ending with fewer bricks than this.
 constexpr int RecordBelowBricksLeft = 10;
 
-const QString GameOverTitle = QStringLiteral("Game over!");
+const char* const GameOverTitle = QT_TRANSLATE_NOOP("MoveExecutor", "Game over!");
 
 } // namespace
 
@@ -60,28 +60,28 @@ void MoveExecutor::RecordBestTime()
 void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
 {
     const int cleared = CellCount - bricksLeft;
-    const QString prompt = QStringLiteral("You are the fastest to clear %1.\r\nEnter you're name:").arg(cleared);
+    const QString prompt = tr("You are the fastest to clear %1.\r\nEnter you're name:").arg(cleared);
     const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
     // A cancelled entry still keeps the record, under an empty name.
     const Settings::Outcome outcome = parts.settings.SaveBestRecord(bricksLeft, finishingTime, name);
     if (outcome == Settings::Outcome::Saved) return;
     const QString why = outcome == Settings::Outcome::Unwritable
-                            ? QStringLiteral("Your time could not be saved: the settings file cannot be written.")
-                            : QStringLiteral("Your time was not saved: another game saved a time as good meanwhile.");
+                            ? tr("Your time could not be saved: the settings file cannot be written.")
+                            : tr("Your time was not saved: another game saved a time as good meanwhile.");
     parts.dialogs.MsgBox(parts.flow.DialogOwner(), why, MessageStyle::OkWarning, QString());
 }
 
 bool MoveExecutor::AcceptsRetry()
 {
-    const QString prompt = QStringLiteral("You have not cleared all bricks?\r\nWould you like to retry?");
-    return parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::RetryCancelQuestion, GameOverTitle)
+    const QString prompt = tr("You have not cleared all bricks?\r\nWould you like to retry?");
+    return parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::RetryCancelQuestion, tr(GameOverTitle))
            == MessageAnswer::Retry;
 }
 
 void MoveExecutor::OfferNewGame()
 {
-    const QString prompt = QStringLiteral("Would you like to play a new game?");
-    if (parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::YesNoQuestion, GameOverTitle)
+    const QString prompt = tr("Would you like to play a new game?");
+    if (parts.dialogs.MsgBox(parts.flow.DialogOwner(), prompt, MessageStyle::YesNoQuestion, tr(GameOverTitle))
         == MessageAnswer::Yes) {
         parts.flow.NewGame();
     } else {

@@ -1,6 +1,8 @@
 #ifndef DRAWING_MOVE_EXECUTOR_H
 #define DRAWING_MOVE_EXECUTOR_H
 
+#include <QCoreApplication>
+
 class Animator;
 class BoardPainter;
 class BrickCollection;
@@ -14,6 +16,8 @@ class Settings;
 // animations, counts the bricks left and, when no move is left, ends the game: the
 // best time with the player's name, then the offers of a retry and of a new game.
 class MoveExecutor {
+    Q_DECLARE_TR_FUNCTIONS(MoveExecutor)
+
 public:
     struct Parts {
         GameBoard& game;

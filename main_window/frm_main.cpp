@@ -74,26 +74,25 @@ void frmMain::ConnectBoard()
 
 void frmMain::CreateMenus()
 {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     const auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, void (frmMain::*handler)()) {
         QAction* item = menu->addAction(caption, this, handler);
         item->setObjectName(name);
         return item;
     };
-    addItem(mnuFile, QStringLiteral("mnuFileNewGame"), QStringLiteral("&New game"), &frmMain::mnuFileNewGame_Click);
-    addItem(mnuFile, QStringLiteral("mnuFileRetry"), QStringLiteral("&Retry"), &frmMain::mnuFileRetry_Click);
+    addItem(mnuFile, QStringLiteral("mnuFileNewGame"), tr("&New game"), &frmMain::mnuFileNewGame_Click);
+    addItem(mnuFile, QStringLiteral("mnuFileRetry"), tr("&Retry"), &frmMain::mnuFileRetry_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileLine1"));
-    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"), &frmMain::mnuFileExit_Click);
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("&Exit"), &frmMain::mnuFileExit_Click);
 
-    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
-    mnuViewStatusbar = addItem(mnuView, QStringLiteral("mnuViewStatusbar"), QStringLiteral("&Statusbar"),
-                               &frmMain::mnuViewStatusbar_Click);
+    QMenu* mnuView = menuBar()->addMenu(tr("&View"));
+    mnuViewStatusbar
+        = addItem(mnuView, QStringLiteral("mnuViewStatusbar"), tr("&Statusbar"), &frmMain::mnuViewStatusbar_Click);
     mnuViewStatusbar->setCheckable(true);
     mnuViewStatusbar->setChecked(true);
-    addItem(mnuView, QStringLiteral("mnuViewHighScore"), QStringLiteral("&High score"),
-            &frmMain::mnuViewHighScore_Click);
-    mnuViewSymbols = addItem(mnuView, QStringLiteral("mnuViewSymbols"), QStringLiteral("&Colour symbols"),
-                             &frmMain::mnuViewSymbols_Click);
+    addItem(mnuView, QStringLiteral("mnuViewHighScore"), tr("&High score"), &frmMain::mnuViewHighScore_Click);
+    mnuViewSymbols
+        = addItem(mnuView, QStringLiteral("mnuViewSymbols"), tr("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
     mnuViewSymbols->setCheckable(true);
     mnuViewSymbols->setChecked(view.Symbols());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
@@ -105,8 +104,7 @@ void frmMain::CreateStatusBar()
     // The window has a fixed size, so there is nothing to grip.
     statusBar()->setSizeGripEnabled(false);
     const std::tuple<QString, QString, QString> panels[]
-        = {{BricksPanel, QStringLiteral("Blocks:"), QStringLiteral("Bricks left")},
-           {TimePanel, QStringLiteral("Time:"), QStringLiteral("Time")}};
+        = {{BricksPanel, tr("Blocks:"), tr("Bricks left")}, {TimePanel, tr("Time:"), tr("Time")}};
     for (const auto& [key, designText, accessibleName] : panels) {
         auto* panel = new QLabel(designText, statusBar());
         panel->setObjectName(key);
@@ -178,7 +176,7 @@ void frmMain::Form_Activate()
 
 bool frmMain::Form_QueryUnload()
 {
-    return services.dialogs.MsgBox(this, QStringLiteral("Do you want to exit?"), MessageStyle::YesNoQuestion, QString())
+    return services.dialogs.MsgBox(this, tr("Do you want to exit?"), MessageStyle::YesNoQuestion, QString())
            != MessageAnswer::No;
 }
 
@@ -306,8 +304,7 @@ void frmMain::mnuViewSymbols_Click()
     painter.ShowSymbols(mnuViewSymbols->isChecked());
     RedrawBoard();
     if (!view.SaveSymbols(mnuViewSymbols->isChecked())) {
-        services.dialogs.MsgBox(this,
-                                QStringLiteral("Your choice could not be kept: the settings file cannot be written."),
+        services.dialogs.MsgBox(this, tr("Your choice could not be kept: the settings file cannot be written."),
                                 MessageStyle::OkWarning, QString());
     }
 }

@@ -6,14 +6,18 @@
 #include "platform/settings_store.h"
 #include "platform/termination_signal.h"
 #include "platform/ticks.h"
+#include "platform/translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vondrel.Bricks"));
+    // Before the first widget, which takes its texts as it is made.
+    const Translations translations(QLocale::system().uiLanguages());
 
     SystemClock clock;
     SystemTicks ticks;

@@ -38,13 +38,18 @@ frmHighScore::frmHighScore(Settings& settings, QWidget* owner)
                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings(settings)
 {
-    setWindowTitle(QStringLiteral("High score"));
+    setWindowTitle(tr("High score"));
     setFixedSize(ClientWidth, ClientHeight);
 
     // The classic dialog font is not to be had everywhere; the desktop's own, in bold, heads the columns.
     QFont headingFont = font();
     headingFont.setBold(true);
-    const std::array<QString, 3> headings{QStringLiteral("Left:"), QStringLiteral("Time:"), QStringLiteral("Name:")};
+    const std::array<QString, 3> headings{
+        //: Bricks left; the column is 35 pixels wide, about five letters in bold.
+        tr("Left:"),
+        tr("Time:"),
+        tr("Name:"),
+    };
     for (std::size_t i = 0; i < lblTitel.size(); ++i) {
         const Column& column = HeadingColumns[i];
         lblTitel[i] = AddLabel(QStringLiteral("lblTitel%1").arg(i), CellRect(column, HeadingTop), column.alignment,

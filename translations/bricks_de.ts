@@ -1,0 +1,161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Grey</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>Grauer</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>Blauer</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>Grüner</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>Roter</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>Gelber</translation>
+    </message>
+    <message>
+        <source>Empty, column %1, row %2</source>
+        <translation>Leeres Feld, Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
+        <translation>%1 Stein, Spalte %2, Zeile %3, Gruppe von %4, gedrückt</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4</source>
+        <translation>%1 Stein, Spalte %2, Zeile %3, Gruppe von %4</translation>
+    </message>
+</context>
+<context>
+    <name>MoveExecutor</name>
+    <message>
+        <source>Game over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>You are the fastest to clear %1.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>Sie haben %1 Steine in Bestzeit abgeräumt.<byte value="xd"/>
+Geben Sie Ihren Namen ein:</translation>
+    </message>
+    <message>
+        <source>Your time could not be saved: the settings file cannot be written.</source>
+        <translation>Ihre Zeit wurde nicht gespeichert: Die Einstellungsdatei ist nicht beschreibbar.</translation>
+    </message>
+    <message>
+        <source>Your time was not saved: another game saved a time as good meanwhile.</source>
+        <translation>Ihre Zeit wurde nicht gespeichert: Ein anderes Spiel war inzwischen ebenso schnell.</translation>
+    </message>
+    <message>
+        <source>You have not cleared all bricks?<byte value="xd"/>
+Would you like to retry?</source>
+        <translation>Nicht alle Steine abgeräumt?<byte value="xd"/>
+Möchten Sie es noch einmal versuchen?</translation>
+    </message>
+    <message>
+        <source>Would you like to play a new game?</source>
+        <translation>Möchten Sie ein neues Spiel beginnen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmHighScore</name>
+    <message>
+        <source>High score</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
+        <translation>Rest:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;High score</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>&amp;Colour symbols</source>
+        <translation>&amp;Farbsymbole</translation>
+    </message>
+    <message>
+        <source>Blocks:</source>
+        <translation>Blöcke:</translation>
+    </message>
+    <message>
+        <source>Bricks left</source>
+        <translation>Verbleibende Steine</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>Möchten Sie das Spiel beenden?</translation>
+    </message>
+    <message>
+        <source>Your choice could not be kept: the settings file cannot be written.</source>
+        <translation>Ihre Auswahl wurde nicht gespeichert: Die Einstellungsdatei ist nicht beschreibbar.</translation>
+    </message>
+</context>
+</TS>

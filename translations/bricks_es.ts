@@ -1,0 +1,161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Grey</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>Empty, column %1, row %2</source>
+        <translation>Casilla vacía, columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
+        <translation>Ladrillo %1, columna %2, fila %3, grupo de %4, pulsado</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4</source>
+        <translation>Ladrillo %1, columna %2, fila %3, grupo de %4</translation>
+    </message>
+</context>
+<context>
+    <name>MoveExecutor</name>
+    <message>
+        <source>Game over!</source>
+        <translation>¡Fin de la partida!</translation>
+    </message>
+    <message>
+        <source>You are the fastest to clear %1.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>Ha eliminado %1 ladrillos en un tiempo récord.<byte value="xd"/>
+Escriba su nombre:</translation>
+    </message>
+    <message>
+        <source>Your time could not be saved: the settings file cannot be written.</source>
+        <translation>No se pudo guardar su tiempo: no se puede escribir el archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Your time was not saved: another game saved a time as good meanwhile.</source>
+        <translation>No se ha guardado su tiempo: otra partida logró entretanto uno igual de bueno.</translation>
+    </message>
+    <message>
+        <source>You have not cleared all bricks?<byte value="xd"/>
+Would you like to retry?</source>
+        <translation>¿No ha eliminado todos los ladrillos?<byte value="xd"/>
+¿Desea volver a intentarlo?</translation>
+    </message>
+    <message>
+        <source>Would you like to play a new game?</source>
+        <translation>¿Desea jugar una nueva partida?</translation>
+    </message>
+</context>
+<context>
+    <name>frmHighScore</name>
+    <message>
+        <source>High score</source>
+        <translation>Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
+        <translation>N.º:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Reintentar</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbar</source>
+        <translation>&amp;Barra de estado</translation>
+    </message>
+    <message>
+        <source>&amp;High score</source>
+        <translation>&amp;Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>&amp;Colour symbols</source>
+        <translation>Símbolos de &amp;color</translation>
+    </message>
+    <message>
+        <source>Blocks:</source>
+        <translation>Bloques:</translation>
+    </message>
+    <message>
+        <source>Bricks left</source>
+        <translation>Ladrillos restantes</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>¿Desea salir?</translation>
+    </message>
+    <message>
+        <source>Your choice could not be kept: the settings file cannot be written.</source>
+        <translation>No se pudo guardar su elección: no se puede escribir el archivo de configuración.</translation>
+    </message>
+</context>
+</TS>

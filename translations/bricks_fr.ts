@@ -1,0 +1,161 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BoardSurface</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardPlay</name>
+    <message>
+        <source>Grey</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>grise</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>bleue</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>verte</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>Empty, column %1, row %2</source>
+        <translation>Case vide, colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
+        <translation>Brique %1, colonne %2, ligne %3, groupe de %4, enfoncée</translation>
+    </message>
+    <message>
+        <source>%1 brick, column %2, row %3, group of %4</source>
+        <translation>Brique %1, colonne %2, ligne %3, groupe de %4</translation>
+    </message>
+</context>
+<context>
+    <name>MoveExecutor</name>
+    <message>
+        <source>Game over!</source>
+        <translation>Partie terminée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You are the fastest to clear %1.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>Vous avez retiré %1 briques en un temps record.<byte value="xd"/>
+Entrez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your time could not be saved: the settings file cannot be written.</source>
+        <translation>Temps non enregistré&#xa0;: le fichier des paramètres ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Your time was not saved: another game saved a time as good meanwhile.</source>
+        <translation>Temps non enregistré&#xa0;: une autre partie a fait aussi bien entre-temps.</translation>
+    </message>
+    <message>
+        <source>You have not cleared all bricks?<byte value="xd"/>
+Would you like to retry?</source>
+        <translation>Vous n’avez pas retiré toutes les briques&#xa0;?<byte value="xd"/>
+Voulez-vous réessayer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Would you like to play a new game?</source>
+        <translation>Voulez-vous commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>frmHighScore</name>
+    <message>
+        <source>High score</source>
+        <translation>Meilleurs temps</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
+        <translation>Nb&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Statusbar</source>
+        <translation>&amp;Barre d’état</translation>
+    </message>
+    <message>
+        <source>&amp;High score</source>
+        <translation>&amp;Meilleurs temps</translation>
+    </message>
+    <message>
+        <source>&amp;Colour symbols</source>
+        <translation>Symboles de &amp;couleur</translation>
+    </message>
+    <message>
+        <source>Blocks:</source>
+        <translation>Blocs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bricks left</source>
+        <translation>Briques restantes</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Do you want to exit?</source>
+        <translation>Voulez-vous quitter&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your choice could not be kept: the settings file cannot be written.</source>
+        <translation>Choix non conservé&#xa0;: le fichier des paramètres ne peut pas être écrit.</translation>
+    </message>
+</context>
+</TS>
