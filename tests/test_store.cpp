@@ -89,7 +89,6 @@ private slots:
         QFETCH(QString, written);
         PrivateStore store;
         QLocale::setDefault(QLocale(QLocale::German));
-        QStringList expected = store.Records();
         if (written.startsWith('='))
             QVERIFY(
                 store.store.Change("Vondrel", "Bricks(3)", [&](auto& record) { record.Set("Time", written.mid(1)); }));
@@ -99,9 +98,7 @@ private slots:
                      Settings::Outcome::Saved);
         QTEST(QSettings(store.File(), QSettings::IniFormat).value("Bricks(3)/" + key).toString(), "kept");
         QLocale::setDefault(QLocale(QLocale::Arabic));
-        QFETCH(QString, read);
-        expected[3] = read;
-        QCOMPARE(store.Records(), expected);
+        QTEST(store.Records()[3], "read");
         // The clock shows only what is left within a day, also of two readings a hair short of a whole second.
         QCOMPARE(FormatLongTime(Days(90083)) + ' ' + FormatLongTime((45000.0 + Days(10)) - 45000.0),
                  "01:01:23 00:00:10");
@@ -115,15 +112,14 @@ private slots:
         PrivateStore first;
         SettingsStore second(first.folder.path());
         Settings other(second);
-        const auto record = [&] { return first.Records()[7]; };
         QVERIFY(first.settings.GetBestTime(7) == 0 && other.GetBestTime(7) == 0);
         QCOMPARE(other.SaveBestRecord(7, Days(60), "Bo"), Settings::Outcome::Saved);
         QCOMPARE(first.settings.SaveBestRecord(7, Days(90), "Ann"), Settings::Outcome::Beaten);
         QCOMPARE(first.settings.SaveBestRecord(7, Days(60), "Ann"), Settings::Outcome::Beaten);
-        QCOMPARE(record(), "60 Bo");
+        QCOMPARE(first.Records()[7], "60 Bo");
         QCOMPARE(first.settings.SaveBestRecord(7, Days(30), "Ann"), Settings::Outcome::Saved);
         QCOMPARE(other.SaveBestRecord(7, Days(45), "Bo"), Settings::Outcome::Beaten);
-        QCOMPARE(record(), "30 Ann");
+        QCOMPARE(first.Records()[7], "30 Ann");
         // A file where the store's folder belongs stops writes, even root's, and changes nothing.
         PrivateStore blocked;
         QVERIFY(QFile(blocked.folder.filePath("Vondrel")).open(QIODevice::WriteOnly));

@@ -2,6 +2,10 @@
 // itself is in test_play; the kept choice of colour symbols in the real program's test.
 #include "fixture.h"
 
+#include "platform/translations.h"
+#include "scores/frm_high_score.h"
+#include "scores/settings.h"
+
 #include <QAccessible>
 #include <QMenuBar>
 #include <QTimer>
@@ -14,7 +18,7 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The title, a close box only, the menus, the first deal counted before the window shows, and the window fitted
+    // The title, a close box only, the first deal counted before the window shows, and the window fitted
     // to the board and the status bar, shown or hidden, its top-left corner kept.
     void designAndFitting()
     {
@@ -22,15 +26,6 @@ private slots:
         QVERIFY(f.window.windowTitle() == "Bricks"
                 && (f.window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint))
                        == Qt::WindowCloseButtonHint);
-        QStringList menus;
-        for (const QMenu* menu : f.window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
-            menus << menu->title();
-            for (const QAction* item : menu->actions())
-                menus << (item->isSeparator()
-                              ? "-"
-                              : item->text() + (item->isChecked() ? "*" : "") + item->shortcut().toString());
-        }
-        QCOMPARE(menus.join(' '), "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols");
         QCOMPARE(f.PanelText("Bricks") + ' ' + f.PanelText("Time"), "140 Time:");
         QCOMPARE(f.window.findChild<QTimer*>()->interval(), 200);
 
@@ -48,6 +43,71 @@ private slots:
         // Closing asks first, and a Yes closes.
         f.dialogs.answers = "Y";
         QVERIFY(f.window.close() && !f.window.isVisible() && f.dialogs.shown == QStringList{"exit"});
+    }
+
+    // In the desktop's language: the menus, the questions of an exit refused and of a game won with the name prompt,
+    // Qt's own buttons, the high-score headings and a cell as a screen reader hears it. English, C and a language
+    // with no translation get the texts as written, and the record is the same file in every language.
+    void languages_data()
+    {
+        QTest::addColumn<QStringList>("desktop");
+        QTest::addColumn<QString>("menus");
+        QTest::addColumn<QString>("dialogues");
+        QTest::addColumn<QString>("words");
+        const QString menus = "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols";
+        const QString asked = "exit name 140 new",
+                      words = "&Yes Left: Time: Name: Red brick, column 1, row 14, group of 2";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << menus << asked << words;
+        QTest::newRow("C") << QStringList{"C"} << menus << asked << words;
+        QTest::newRow("Italian, then none") << QStringList{"it-IT"} << menus << asked << words;
+        // clang-format off
+        QTest::newRow("German") << QStringList{"de-DE"}
+            << "&Datei &Neues Spiel &Wiederholen - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole"
+            << "Möchten Sie das Spiel beenden?|Sie haben 140 Steine in Bestzeit abgeräumt.\r\nGeben Sie Ihren "
+               "Namen ein:|Möchten Sie ein neues Spiel beginnen?"
+            << "&Ja Rest: Zeit: Name: Roter Stein, Spalte 1, Zeile 14, Gruppe von 2";
+        QTest::newRow("French") << QStringList{"fr-FR"}
+            << "&Fichier &Nouvelle partie &Réessayer - &Quitter &Affichage &Barre d’état* &Meilleurs temps "
+               "Symboles de &couleur"
+            << "Voulez-vous quitter\u00a0?|Vous avez retiré 140 briques en un temps record.\r\nEntrez votre "
+               "nom\u00a0:|Voulez-vous commencer une nouvelle partie\u00a0?"
+            << "&Oui Nb\u00a0: Temps\u00a0: Nom\u00a0: Brique rouge, colonne 1, ligne 14, groupe de 2";
+        QTest::newRow("Spanish") << QStringList{"es-ES"}
+            << "&Archivo &Nueva partida &Reintentar - &Salir &Ver &Barra de estado* &Mejores tiempos "
+               "Símbolos de &color"
+            << "¿Desea salir?|Ha eliminado 140 ladrillos en un tiempo récord.\r\nEscriba su nombre:|"
+               "¿Desea jugar una nueva partida?"
+            << "&Sí N.º: Tiempo: Nombre: Ladrillo rojo, columna 1, fila 14, grupo de 2";
+        // clang-format on
+    }
+
+    void languages()
+    {
+        QFETCH(QStringList, desktop);
+        const Translations translations(desktop);
+        GameFixture f;
+        f.StartFrom({"44"});
+        f.window.show();
+        QStringList menus;
+        const QMenuBar* bar = f.window.menuBar();
+        for (QAction* title : bar->actions()) {
+            QVERIFY(bar->rect().contains(bar->actionGeometry(title))); // not cut
+            menus << title->text();
+            for (const QAction* item : title->menu()->actions())
+                menus << (item->isSeparator() ? "-" : item->text() + (item->isChecked() ? "*" : ""));
+        }
+        QTEST(menus.join(' '), "menus");
+        Settings records(f.store);
+        const frmHighScore table(records, &f.window);
+        QStringList words{QCoreApplication::translate("QPlatformTheme", "&Yes")};
+        for (const QLabel* heading : table.findChildren<QLabel*>(QRegularExpression("Titel"))) words << heading->text();
+        words << QAccessible::queryAccessibleInterface(f.Board())->child(130)->text(QAccessible::Name);
+        QTEST(words.join(' '), "words");
+        f.window.close();
+        QTest::mouseClick(f.Board(), Qt::LeftButton, {}, QPoint(5, 440));
+        QTEST(f.dialogs.shown.join(f.dialogs.shown[0] == "exit" ? ' ' : '|'), "dialogues");
+        QFile file(f.folder.filePath("Vondrel/Vondrel.conf"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "[Bricks%280%29]\nName=Ada\nTime=00:00:00\n");
     }
 
     // The board is a table of cells named by what they hold, walked as a screen reader walks it, down and back up;

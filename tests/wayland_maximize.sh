@@ -38,8 +38,7 @@ for click in 1 1 1 1 1 "--repeat 2 --delay 80 1"; do
     sleep 0.5
 done
 kill -0 "$game" 2>/dev/null || fail "the game ended"
-after=$(frame after)
-[ "$after" = "$w $h $x $y" ] || fail "the frame $w $h $x $y became $after"
+[ "$(frame after)" = "$w $h $x $y" ] || fail "the frame $w $h $x $y changed"
 
 # The minimise button, 23 pixels further left, takes the window away: the game still answers, and the presses
 # above landed.
