@@ -299,7 +299,7 @@ struct RandomPlay {
             const BrickRef& brick = f.window.Game().Board[i];
             QVERIFY(!brick == !model[i] && (!brick || brick->Index == i));
             const int slot = model[i] + (pressed && Holds(held, i) ? 5 : 0);
-            QImage look = model[i] ? f.window.Pictures()[slot]->Image(CellSize, symbols).copy() : empty;
+            QImage look = model[i] ? f.window.Pictures()[slot]->Image(CellSize, symbols) : empty;
             if (shown && i == cursor) { // a black frame, a white one inside it
                 const QImage inside = look.copy(4, 4, 24, 24);
                 QPainter frame(&look);
