@@ -1,5 +1,5 @@
-// The main window on the offscreen platform: its design, fitting and closing, and what screen readers see. Play
-// itself is in test_play; the kept choice of colour symbols in the real program's test.
+// The main window on the offscreen platform: its design, fitting and closing, its texts in each language, and what
+// screen readers see. Play itself is in test_play; the kept choice of colour symbols in the real program's test.
 #include "fixture.h"
 
 #include "platform/translations.h"
