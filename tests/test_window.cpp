@@ -18,8 +18,8 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The title, a close box only, the first deal counted before the window shows, and the window fitted
-    // to the board and the status bar, shown or hidden, its top-left corner kept.
+    // The title, a close box only, the first deal counted before the window shows, the panels side by side, and the
+    // window fitted to the board and the status bar, shown or hidden, its top-left corner kept.
     void designAndFitting()
     {
         GameFixture f;
@@ -34,6 +34,8 @@ private slots:
         const QRect shown = f.window.geometry();
         const auto client = [&] { return QSize(f.window.width(), f.window.height() - f.window.menuBar()->height()); };
         QVERIFY(f.window.statusBar()->height() > 0 && f.window.minimumSize() == f.window.maximumSize());
+        const auto panel = [&](const char* key) { return f.window.statusBar()->findChild<QLabel*>(key)->geometry(); };
+        QVERIFY(panel("Bricks").right() < panel("Time").left()); // side by side
         QCOMPARE(client(), QSize(320, 448 + f.window.statusBar()->height()));
         f.Choose("mnuViewStatusbar");
         QVERIFY(f.window.statusBar()->isHidden() && client() == QSize(320, 448)
