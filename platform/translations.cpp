@@ -13,7 +13,6 @@ Translations::Translations(const QStringList& uiLanguages)
         const QString code = QLocale::languageToCode(spoken);
         // Only the one catalogue needed is read, from the program's resources.
         if (!game.load(QStringLiteral("bricks_") + code, QStringLiteral(":/i18n"))) continue;
-        language = code;
         QCoreApplication::installTranslator(&game);
         // Without Qt's catalogue installed, the standard buttons stay in English.
         if (qt.load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

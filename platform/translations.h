@@ -1,7 +1,6 @@
 #ifndef PLATFORM_TRANSLATIONS_H
 #define PLATFORM_TRANSLATIONS_H
 
-#include <QString>
 #include <QStringList>
 #include <QTranslator>
 
@@ -15,13 +14,9 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The language loaded, such as "de", or empty for the texts as written.
-    [[nodiscard]] QString Language() const { return language; }
-
 private:
     QTranslator game;
     QTranslator qt;
-    QString language;
 };
 
 #endif
