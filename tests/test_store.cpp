@@ -131,8 +131,7 @@ private slots:
     void highScoreWindow()
     {
         PrivateStore store;
-        QWidget owner;
-        frmHighScore window(store.settings, &owner);
+        frmHighScore window(store.settings, nullptr);
         QStringList expected;
         for (int N = 0; N < 10; ++N) expected << QString("%1||").arg(N);
         QCOMPARE(RowsShown(window), expected);
