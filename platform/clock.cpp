@@ -1,14 +1,13 @@
 #include "clock.h"
 
-#include <QDateTime>
+#include "date_time.h"
 
-namespace {
-// Day values count from 30 December 1899, which lies this many days before 1970.
-constexpr double EpochDay = 25569.0;
-constexpr double MillisecondsPerDay = 86400000.0;
-} // namespace
+#include <ctime>
 
 double SystemClock::Now() const
 {
-    return EpochDay + static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / MillisecondsPerDay;
+    // The monotonic clock that goes on through a suspend; it never steps.
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return (static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9) / SecondsPerDay;
 }

@@ -9,7 +9,9 @@ public:
     [[nodiscard]] virtual double Now() const = 0;
 };
 
-// Counted in UTC, so a change to or from summer time never jumps the game clock.
+// Counts the days since the machine started, steadily: setting the wall clock, a time sync after a
+// resume or a change to or from summer time never bends the time played. A suspended machine's sleep
+// counts, as it does on the wall clock.
 class SystemClock final : public Clock {
 public:
     [[nodiscard]] double Now() const override;

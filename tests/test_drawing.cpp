@@ -4,6 +4,7 @@
 
 #include "drawing/animator.h"
 
+#include <QDateTime>
 #include <QPainter>
 #include <QtTest>
 
@@ -65,6 +66,30 @@ private slots:
         QVERIFY(fall.IsEmpty());
         QCOMPARE(screen.frames.size(), frames.size());
         for (int f = 0; f < frames.size(); ++f) QCOMPARE(screen.frames[f], Frame(0, frames[f]));
+    }
+
+    // The time played and the animations' counter go on steadily while the wall clock steps an hour back and
+    // two forward, as a time sync may; libfaketime moves it, by what its file says.
+    void steadyWhateverTheWallClock()
+    {
+        QFile wall(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
+        const auto step = [&wall](const char* offset) {
+            QVERIFY(wall.open(QIODevice::WriteOnly | QIODevice::Truncate) && wall.write(offset) > 0);
+            wall.close();
+        };
+        step("+0");
+        const SystemClock clock;
+        SystemTicks ticks;
+        const double start = clock.Now();
+        const QDateTime before = QDateTime::currentDateTimeUtc();
+        step("-1h");
+        QTest::qSleep(300);
+        QVERIFY(QDateTime::currentDateTimeUtc() < before);
+        step("+2h");
+        QTest::qSleep(300);
+        const double seconds = (clock.Now() - start) * SecondsPerDay;
+        QVERIFY2(seconds > 0.5 && seconds < 5, qPrintable(QString::number(seconds)));
+        QVERIFY(ticks.GetTickCount() >= 600 && ticks.GetTickCount() < 5000);
     }
 };
 
