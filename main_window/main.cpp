@@ -27,14 +27,13 @@ int main(int argc, char* argv[])
     frmMain window({clock, ticks, random, dialogs, store});
 
     // The system or the desktop session is ending the program: no question, just end,
-    // also from inside an open dialogue.
+    // also from inside an open dialogue. A session saved without ending, a checkpoint, leaves the game be.
     const auto endNow = [&window] {
         window.Unload();
         QCoreApplication::exit(0);
     };
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::Received, &window, endNow);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, endNow);
 
     window.show();
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "termination_signal.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -24,6 +25,9 @@ TerminationSignal::TerminationSignal(QObject* parent) : QObject(parent)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
+    // Only the session's end sends a quit event while the window is open: the program ends through its window,
+    // and the quit Qt makes of the last window's closing finds nothing more to end.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 TerminationSignal::~TerminationSignal()
@@ -31,6 +35,12 @@ TerminationSignal::~TerminationSignal()
     ::signal(SIGTERM, SIG_DFL);
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
+}
+
+bool TerminationSignal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) emit Received();
+    return false;
 }
 
 void TerminationSignal::Handle(int /*signal*/)

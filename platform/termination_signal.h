@@ -5,8 +5,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM, the system's request to end the program, into a Qt signal delivered
-// on the user-interface thread, where the program can end cleanly.
+// Turns the requests to end the program that come from outside into one Qt signal, delivered on the
+// user-interface thread, where the program can end cleanly: SIGTERM from the system, and the end of the
+// desktop session, which Qt delivers as a quit event when the session manager says its last word.
 class TerminationSignal final : public QObject {
     Q_OBJECT
 
@@ -16,6 +17,9 @@ public:
 
 signals:
     void Received();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static void Handle(int signal);
