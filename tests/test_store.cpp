@@ -5,6 +5,7 @@
 #include "scores/settings.h"
 
 #include <QLocale>
+#include <QLockFile>
 #include <QSettings>
 #include <QtTest>
 
@@ -107,7 +108,7 @@ private slots:
 
     // Two windows of the game on one file, each asking a name for a time its store read as the best: whichever
     // saves later keeps the record only with a better time, name and time together.
-    void twoStoresAndABlockedOne()
+    void otherWindowsAndTroubledFiles()
     {
         PrivateStore first;
         SettingsStore second(first.folder.path());
@@ -120,11 +121,37 @@ private slots:
         QCOMPARE(first.settings.SaveBestRecord(7, Days(30), "Ann"), Settings::Outcome::Saved);
         QCOMPARE(other.SaveBestRecord(7, Days(45), "Bo"), Settings::Outcome::Beaten);
         QCOMPARE(first.Records()[7], "30 Ann");
-        // A file where the store's folder belongs stops writes, even root's, and changes nothing.
-        PrivateStore blocked;
+        // A lock that a hung copy of the game holds costs a bounded wait, and the record is not saved; a lock file
+        // it left behind, which still names a live process, is taken over after a few seconds.
+        QFile lock(first.File() + ".change.lock");
+        auto held = std::make_unique<QLockFile>(lock.fileName());
+        QVERIFY(held->lock());
+        QCOMPARE(first.settings.SaveBestRecord(7, Days(20), "Cy"), Settings::Outcome::Unwritable);
+        QVERIFY(lock.open(QIODevice::ReadOnly));
+        const QByteArray owner = lock.readAll();
+        lock.close(), held.reset();
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(owner) == owner.size() && lock.flush()
+                && lock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+        lock.close();
+        QCOMPARE(first.settings.SaveBestRecord(7, Days(20), "Cy"), Settings::Outcome::Saved);
+        QCOMPARE(first.Records()[7], "20 Cy");
+
+        // A file where the store's folder belongs stops writes, even root's, and changes nothing; so does a
+        // read-only file, damaged here by a section cut off, whose format error must not hide the write's failure.
+        PrivateStore blocked, damaged;
         QVERIFY(QFile(blocked.folder.filePath("Vondrel")).open(QIODevice::WriteOnly));
         QCOMPARE(blocked.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
         QCOMPARE(blocked.Records(), PrivateStore().Records());
+        QFile file(damaged.File());
+        QVERIFY(QDir().mkpath(damaged.folder.filePath("Vondrel")) && file.open(QIODevice::WriteOnly)
+                && file.write("[Bricks(1)\n") > 0);
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner));
+        QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
+        QCOMPARE(damaged.Records()[1], "0 ");
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Saved);
+        QCOMPARE(damaged.Records()[1], "83 Nobody");
     }
 
     // Filled afresh at each opening; a time of 0 is no record, and names are plain text.
