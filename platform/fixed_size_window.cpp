@@ -12,7 +12,8 @@
 // once acknowledged, such a configuration could no longer be refused.
 void WithdrawMaximizeRequest(QWindow& window)
 {
-    if (QGuiApplication::platformName() != QStringLiteral("wayland")) return;
+    // Any of Qt's Wayland plugins: wayland, wayland-egl, wayland-generic and the like.
+    if (!QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) return;
     auto* toplevel = static_cast<xdg_toplevel*>(
         QGuiApplication::platformNativeInterface()->nativeResourceForWindow("xdg_toplevel", &window));
     if (toplevel != nullptr) xdg_toplevel_unset_maximized(toplevel);

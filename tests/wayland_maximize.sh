@@ -19,9 +19,6 @@ weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman --socke
 weston=$!
 for _ in $(seq 100); do [ -S "$work/bricks" ] && break; sleep 0.1; done
 mkdir "$work/home"
-HOME="$work/home" XDG_CONFIG_HOME="$work/home" WAYLAND_DISPLAY=bricks QT_QPA_PLATFORM=wayland \
-    "$program" > "$work/game.log" 2>&1 &
-game=$!
 
 # The frame as "width height +x +y": the window colour, with the pointer's few pixels opened away.
 frame() {
@@ -29,19 +26,29 @@ frame() {
     convert "$work/$1.png" -fill black +opaque '#EFEFEF' -morphology Open Square:5 -trim \
         -format '%w %h %X %Y\n' info: 2> /dev/null
 }
-for _ in $(seq 50); do read -r w h x y < <(frame before) && [ "$w" -gt 100 ] && break; sleep 0.2; done
-[ "${w:-0}" -gt 100 ] || fail "no window"
 
-# Qt's title bar: the maximise button's centre is 40 pixels left of the frame's right end.
-for click in 1 1 1 1 1 "--repeat 2 --delay 80 1"; do
-    xdotool mousemove $((x + w - 40)) $((y + 15)) click $click
-    sleep 0.5
+# Qt's default Wayland plugin and another of its family.
+for plugin in wayland wayland-egl; do
+    HOME="$work/home" XDG_CONFIG_HOME="$work/home" WAYLAND_DISPLAY=bricks QT_QPA_PLATFORM=$plugin \
+        "$program" > "$work/game.log" 2>&1 &
+    game=$!
+    w=0
+    for _ in $(seq 50); do read -r w h x y < <(frame before) && [ "$w" -gt 100 ] && break; sleep 0.2; done
+    [ "${w:-0}" -gt 100 ] || fail "$plugin: no window"
+
+    # Qt's title bar: the maximise button's centre is 40 pixels left of the frame's right end.
+    for click in 1 1 "--repeat 2 --delay 80 1"; do
+        xdotool mousemove $((x + w - 40)) $((y + 15)) click $click
+        sleep 0.5
+    done
+    kill -0 "$game" 2>/dev/null || fail "$plugin: the game ended"
+    [ "$(frame after)" = "$w $h $x $y" ] || fail "$plugin: the frame $w $h $x $y changed"
+
+    # The minimise button, 23 pixels further left, takes the window away: the game still answers, and the presses
+    # above landed.
+    xdotool mousemove $((x + w - 63)) $((y + 15)) click 1 sleep 0.5
+    read -r left _ < <(frame minimised) || true
+    [ "${left:-0}" -lt 100 ] || fail "$plugin: the title bar's buttons are elsewhere"
+    kill "$game"
+    wait "$game" || true
 done
-kill -0 "$game" 2>/dev/null || fail "the game ended"
-[ "$(frame after)" = "$w $h $x $y" ] || fail "the frame $w $h $x $y changed"
-
-# The minimise button, 23 pixels further left, takes the window away: the game still answers, and the presses
-# above landed.
-xdotool mousemove $((x + w - 63)) $((y + 15)) click 1 sleep 0.5
-read -r left _ < <(frame minimised) || true
-[ "${left:-0}" -lt 100 ] || fail "the title bar's buttons are elsewhere"
