@@ -60,17 +60,27 @@ void BoardSurface::paintEvent(QPaintEvent* event)
 
 void BoardSurface::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(event->button(), event->position());
+    emit MouseDown(event->button(), PositionOf(*event));
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)
 {
-    emit MouseMove(event->buttons(), event->position());
+    emit MouseMove(event->buttons(), PositionOf(*event));
 }
 
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit MouseUp(event->button(), event->position());
+    emit MouseUp(event->button(), PositionOf(*event));
+}
+
+QPointF BoardSurface::PositionOf(const QMouseEvent& event)
+{
+    // At a scale factor other than 1 the pointer lies between points. Some versions of Qt hand a widget its
+    // position rounded to a whole point, which can be the next cell's; the position in the window keeps the
+    // fraction, which is put back.
+    const QPointF position = event.position(), inWindow = event.scenePosition();
+    if (position != position.toPoint()) return position;
+    return position + (inWindow - inWindow.toPoint());
 }
 
 void BoardSurface::keyPressEvent(QKeyEvent* event)

@@ -50,6 +50,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Where the pointer is on the board, to the fraction of a point.
+    [[nodiscard]] static QPointF PositionOf(const QMouseEvent& event);
     // Whether the event is one of the board's keys, sent on as Key.
     bool TakeKey(QKeyEvent* event, bool down);
 

@@ -116,6 +116,7 @@ void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
 
 int PointerTracker::IndexAt(QPointF position)
 {
-    // Halves round to the even neighbour, the default rounding mode.
-    return GetIndex(static_cast<int>(std::nearbyint(position.x())), static_cast<int>(std::nearbyint(position.y())));
+    // Cut down, not rounded: at a scale factor other than 1 a point has fractions, and all of a cell's last
+    // point still belongs to that cell.
+    return GetIndex(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
 }

@@ -3,6 +3,7 @@
 // window, every frame of a move on screen before the next one is drawn, and the close request.
 #include "fixture.h"
 
+#include <QAccessible>
 #include <QProcess>
 #include <QScreen>
 #include <QWindow>
@@ -39,10 +40,10 @@ private:
     }
     QImage Board() const { return Shown(f.window.Surface()); }
 
-    // Real pointer events, from xdotool, at a point of the board.
-    void Pointer(const QString& action, QPoint at)
+    // Real pointer events, from xdotool, at a point of the board, to the device pixel.
+    void Pointer(const QString& action, QPointF at)
     {
-        const QPoint device = f.window.Surface().mapToGlobal(at) * ratio;
+        const QPoint device = ((f.window.Surface().mapToGlobal(QPointF(0, 0)) + at) * ratio).toPoint();
         QProcess::execute("xdotool", QStringList{"mousemove", QString::number(device.x()), QString::number(device.y())}
                                          + action.split(' ', Qt::SkipEmptyParts));
         QTest::qWait(100);
@@ -98,6 +99,23 @@ private slots:
         f.ticks.onSleep = nullptr;
         QVERIFY2(frames > 20, qPrintable(QString::number(frames)));
         QCOMPARE(f.window.Game().BricksLeft, 10);
+    }
+
+    // A press on a cell's last device pixel is on that cell, the next pixel on the next cell: at twice the size, the
+    // two halves of one point. Where a point is no whole number of device pixels, the board's place on the screen
+    // is not known to the pixel.
+    void pressOnACellsLastPixel()
+    {
+        if (ratio != 1 && ratio != 2) QSKIP("the board lies between device pixels");
+        f.StartFrom({"1212121212"});
+        for (const int cell : {130, 131}) {
+            const QPointF at(cell == 130 ? CellSize - 1 / ratio : CellSize, 432); // the last pixel, the next
+            Pointer("mousedown 1", at);
+            const QString heard
+                = QAccessible::queryAccessibleInterface(f.Board())->child(cell)->text(QAccessible::Name);
+            QVERIFY2(heard.endsWith("pressed"), qPrintable(heard));
+            Pointer("mouseup 1", at);
+        }
     }
 
     // What a window manager sends for a click on the close box asks first, as File > Exit does.
