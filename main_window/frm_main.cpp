@@ -54,7 +54,12 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The board's events, its callbacks and its accessibility reach the keyboard and the pointer, which go
+    // before the window's children do: so the board goes first.
+    delete surface;
+}
 
 void frmMain::ConnectBoard()
 {
