@@ -57,7 +57,7 @@ format-check: deps
 # as the format, outside make test.
 translations-check: deps
 	cmake --preset $(PRESET) > /dev/null
-	tests/check_translations.sh $(BUILD)
+	translations/check.sh $(BUILD)
 
 test-asan:
 	$(MAKE) test PRESET=asan

@@ -112,30 +112,24 @@ public:
     std::function<void()> whileAsked;
 };
 
-// A private store whose writes can be made to fail, as on a full disk.
-class BlockableStore final : public SettingsStore {
-public:
-    using SettingsStore::SettingsStore;
-    bool Change(const QString& application, const QString& section,
-                const std::function<void(Section&)>& change) override
-    {
-        return !blocked && SettingsStore::Change(application, section, change);
-    }
-    bool blocked = false;
-};
-
 struct GameFixture {
     FakeClock clock;
     FakeTicks ticks;
     Random random{12345, [] { return std::uint64_t{777}; }};
     ScriptedDialogs dialogs;
     QTemporaryDir folder;
-    BlockableStore store{folder.path()};
+    SettingsStore store{folder.path()};
     frmMain window{Services{clock, ticks, random, dialogs, store}};
 
     QString PanelText(const QString& key) const { return window.statusBar()->findChild<QLabel*>(key)->text(); }
     void Choose(const QString& item) { window.findChild<QAction*>(item)->trigger(); }
     QWidget* Board() { return window.centralWidget(); }
+    // Whether the records file may be written: where the tests run as nobody, a read-only file cannot.
+    void Writable(bool on)
+    {
+        QFile(folder.filePath("Vondrel/Vondrel.conf"))
+            .setPermissions(QFile::ReadOwner | (on ? QFile::WriteOwner : QFile::ReadOwner));
+    }
 
     // Starts the game over on a position of the given bottom rows, through a retry.
     void StartFrom(const QStringList& bottomRows)

@@ -256,7 +256,7 @@ struct RandomPlay {
             if (outcome != 'N') Started(outcome == 'R' ? Start::Retried : Start::Dealt);
             running = outcome != 'N';
         }
-        f.store.blocked = false, f.dialogs.whileAsked = nullptr;
+        f.Writable(true), f.dialogs.whileAsked = nullptr;
         Verify();
     }
 
@@ -274,7 +274,7 @@ struct RandomPlay {
         if (left < 10 && (stored == 0 || seconds < stored)) {
             dialogues << QStringLiteral("name %1").arg(CellCount - left);
             const int fate = random.bounded(5), rival = int(seconds * random.bounded(1.0)) + 1;
-            if (fate == 0) f.store.blocked = true, dialogues << "unsaved";
+            if (fate == 0) f.Writable(false), dialogues << "unsaved";
             if (fate == 1 && seconds > 0) {
                 f.dialogs.whileAsked = [=, this] { records.SaveBestRecord(left, rival / SecondsPerDay, "Rival"); };
                 dialogues << "beaten", record.second = {rival, "Rival"};

@@ -33,8 +33,8 @@ private slots:
             for (const BrickRef& brick : game.Board) colours += QChar('0' + SlotOf(brick->Picture));
             return colours;
         };
-        Random random(99, [] { return std::uint64_t{5}; }), other(99, [] { return std::uint64_t{6}; });
         constexpr int Deals = 300;
+        Random random(99, [] { return std::uint64_t{5}; }), other(99, [] { return std::uint64_t{6}; });
         QString previous = deal(other), dealt;
         std::map<QChar, int> colours;
         int changes = 0;
@@ -45,7 +45,6 @@ private slots:
         }
         const double changed = changes / double(Deals * (CellCount - 1));
         QVERIFY2(qAbs(changed - 0.4) < 0.015, qPrintable(QString::number(changed)));
-        QCOMPARE(colours.size(), std::size_t(5));
         for (const auto& [colour, count] : colours)
             QVERIFY(colour >= '1' && colour <= '5' && qAbs(count / double(Deals * CellCount) - 0.2) < 0.01);
     }

@@ -8,7 +8,6 @@
 
 #include <QAccessible>
 #include <QMenuBar>
-#include <QTimer>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -18,16 +17,12 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The title, a close box only, the first deal counted before the window shows, the panels side by side, and the
-    // window fitted to the board and the status bar, shown or hidden, its top-left corner kept.
+    // The title, the first deal counted before the window shows, the panels side by side, and the window fitted to
+    // the board and the status bar, shown or hidden, its top-left corner kept.
     void designAndFitting()
     {
         GameFixture f;
-        QVERIFY(f.window.windowTitle() == "Bricks"
-                && (f.window.windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint))
-                       == Qt::WindowCloseButtonHint);
-        QCOMPARE(f.PanelText("Bricks") + ' ' + f.PanelText("Time"), "140 Time:");
-        QCOMPARE(f.window.findChild<QTimer*>()->interval(), 200);
+        QCOMPARE(f.window.windowTitle() + ' ' + f.PanelText("Bricks") + ' ' + f.PanelText("Time"), "Bricks 140 Time:");
 
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
@@ -142,9 +137,7 @@ private slots:
         QVERIFY(board->childCount() == CellCount && !board->child(-1) && !board->child(CellCount));
         for (int i = 0; i < CellCount; ++i) {
             QAccessibleInterface* cell = board->child(i);
-            QVERIFY(cell && cell->isValid() && cell->role() == QAccessible::Cell && cell->parent() == board);
-            QVERIFY(board->indexOfChild(cell) == i && cell->childCount() == 0 && !cell->child(0)
-                    && cell->indexOfChild(board) < 0);
+            QVERIFY(cell->role() == QAccessible::Cell && cell->parent() == board && board->indexOfChild(cell) == i);
             QCOMPARE(cell->rect(), QRect(f.Board()->mapToGlobal(QPoint(CellLeft(i), CellTop(i))), QSize(32, 32)));
             QVERIFY(cell->state().focusable && cell->state().focused == (i == 0));
         }

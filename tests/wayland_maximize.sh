@@ -49,6 +49,5 @@ for plugin in wayland wayland-egl; do
     xdotool mousemove $((x + w - 63)) $((y + 15)) click 1 sleep 0.5
     read -r left _ < <(frame minimised) || true
     [ "${left:-0}" -lt 100 ] || fail "$plugin: the title bar's buttons are elsewhere"
-    kill "$game"
-    wait "$game" || true
+    kill "$game" && wait "$game" || true
 done
