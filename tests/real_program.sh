@@ -26,7 +26,7 @@ save() {
     xdotool mousemove "$2" 210 click 1
 }
 ends() {
-    soon bash -c "! kill -0 $game 2> /dev/null" || fail "$1 did not end the game$(shown Vondrel $game && echo ': it asks')"
+    soon bash -c "! kill -0 $game 2> /dev/null" || fail "$1 left the game on$(shown Vondrel $game && echo ', asking')"
     wait "$game" || fail "$1 ended the game with status $?"
 }
 
