@@ -89,7 +89,9 @@ QString KeyboardPlay::Describe(int cell) const
     const BrickRef& brick = game.Board[static_cast<std::size_t>(cell)];
     if (!brick) return tr("Empty, column %1, row %2").arg(column).arg(row);
     const auto colour = static_cast<std::size_t>(std::find(looks.begin(), looks.end(), brick->Picture) - looks.begin());
-    const QString sentence = pointer.ShowsPressed(cell) ? tr("%1 brick, column %2, row %3, group of %4, pressed")
-                                                        : tr("%1 brick, column %2, row %3, group of %4");
-    return sentence.arg(tr(ColourNames[colour])).arg(column).arg(row).arg(FindGroup(game.Board, brick)->Count());
+    const int group = static_cast<int>(FindGroup(game.Board, brick)->Count());
+    const QString sentence = pointer.ShowsPressed(cell)
+                                 ? tr("%1 brick, column %2, row %3, group of %n, pressed", "", group)
+                                 : tr("%1 brick, column %2, row %3, group of %n", "", group);
+    return sentence.arg(tr(ColourNames[colour])).arg(column).arg(row);
 }

@@ -60,7 +60,7 @@ void MoveExecutor::RecordBestTime()
 void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
 {
     const int cleared = CellCount - bricksLeft;
-    const QString prompt = tr("You are the fastest to clear %1.\r\nEnter you're name:").arg(cleared);
+    const QString prompt = tr("You are the fastest to clear %n.\r\nEnter you're name:", "", cleared);
     const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
     // A cancelled entry still keeps the record, under an empty name.
     const Settings::Outcome outcome = parts.settings.SaveBestRecord(bricksLeft, finishingTime, name);

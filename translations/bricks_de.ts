@@ -39,13 +39,19 @@
         <source>Empty, column %1, row %2</source>
         <translation>Leeres Feld, Spalte %1, Zeile %2</translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
-        <translation>%1 Stein, Spalte %2, Zeile %3, Gruppe von %4, gedrückt</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <translation>
+            <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n, gedrückt</numerusform>
+            <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n, gedrückt</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4</source>
-        <translation>%1 Stein, Spalte %2, Zeile %3, Gruppe von %4</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n</source>
+        <translation>
+            <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n</numerusform>
+            <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -53,12 +59,6 @@
     <message>
         <source>Game over!</source>
         <translation>Spiel vorbei!</translation>
-    </message>
-    <message>
-        <source>You are the fastest to clear %1.<byte value="xd"/>
-Enter you&apos;re name:</source>
-        <translation>Sie haben %1 Steine in Bestzeit abgeräumt.<byte value="xd"/>
-Geben Sie Ihren Namen ein:</translation>
     </message>
     <message>
         <source>Your time could not be saved: the settings file cannot be written.</source>
@@ -77,6 +77,16 @@ Möchten Sie es noch einmal versuchen?</translation>
     <message>
         <source>Would you like to play a new game?</source>
         <translation>Möchten Sie ein neues Spiel beginnen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You are the fastest to clear %n.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>
+            <numerusform>Sie haben %n Stein in Bestzeit abgeräumt.<byte value="xd"/>
+Geben Sie Ihren Namen ein:</numerusform>
+            <numerusform>Sie haben %n Steine in Bestzeit abgeräumt.<byte value="xd"/>
+Geben Sie Ihren Namen ein:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -39,13 +39,19 @@
         <source>Empty, column %1, row %2</source>
         <translation>Casilla vacía, columna %1, fila %2</translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
-        <translation>Ladrillo %1, columna %2, fila %3, grupo de %4, pulsado</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <translation>
+            <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n, pulsado</numerusform>
+            <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n, pulsado</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4</source>
-        <translation>Ladrillo %1, columna %2, fila %3, grupo de %4</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n</source>
+        <translation>
+            <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n</numerusform>
+            <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -53,12 +59,6 @@
     <message>
         <source>Game over!</source>
         <translation>¡Fin de la partida!</translation>
-    </message>
-    <message>
-        <source>You are the fastest to clear %1.<byte value="xd"/>
-Enter you&apos;re name:</source>
-        <translation>Ha eliminado %1 ladrillos en un tiempo récord.<byte value="xd"/>
-Escriba su nombre:</translation>
     </message>
     <message>
         <source>Your time could not be saved: the settings file cannot be written.</source>
@@ -77,6 +77,16 @@ Would you like to retry?</source>
     <message>
         <source>Would you like to play a new game?</source>
         <translation>¿Desea jugar una nueva partida?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You are the fastest to clear %n.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>
+            <numerusform>Ha eliminado %n ladrillo en un tiempo récord.<byte value="xd"/>
+Escriba su nombre:</numerusform>
+            <numerusform>Ha eliminado %n ladrillos en un tiempo récord.<byte value="xd"/>
+Escriba su nombre:</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -39,13 +39,19 @@
         <source>Empty, column %1, row %2</source>
         <translation>Case vide, colonne %1, ligne %2</translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4, pressed</source>
-        <translation>Brique %1, colonne %2, ligne %3, groupe de %4, enfoncée</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <translation>
+            <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n, enfoncée</numerusform>
+            <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n, enfoncée</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 brick, column %2, row %3, group of %4</source>
-        <translation>Brique %1, colonne %2, ligne %3, groupe de %4</translation>
+    <message numerus="yes">
+        <source>%1 brick, column %2, row %3, group of %n</source>
+        <translation>
+            <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n</numerusform>
+            <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -53,12 +59,6 @@
     <message>
         <source>Game over!</source>
         <translation>Partie terminée&#xa0;!</translation>
-    </message>
-    <message>
-        <source>You are the fastest to clear %1.<byte value="xd"/>
-Enter you&apos;re name:</source>
-        <translation>Vous avez retiré %1 briques en un temps record.<byte value="xd"/>
-Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Your time could not be saved: the settings file cannot be written.</source>
@@ -77,6 +77,16 @@ Voulez-vous réessayer&#xa0;?</translation>
     <message>
         <source>Would you like to play a new game?</source>
         <translation>Voulez-vous commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+    <message numerus="yes">
+        <source>You are the fastest to clear %n.<byte value="xd"/>
+Enter you&apos;re name:</source>
+        <translation>
+            <numerusform>Vous avez retiré %n brique en un temps record.<byte value="xd"/>
+Entrez votre nom&#xa0;:</numerusform>
+            <numerusform>Vous avez retiré %n briques en un temps record.<byte value="xd"/>
+Entrez votre nom&#xa0;:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
