@@ -8,7 +8,7 @@
 
 namespace {
 
-class CellAccessible final : public QAccessibleInterface {
+class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
     CellAccessible(BoardSurface* board, int cell) : board(board), cell(cell) {}
 
@@ -38,6 +38,20 @@ public:
         state.focused = board->Cursor() == cell;
         return state;
     }
+    [[nodiscard]] void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    // QAccessibleTableCellInterface
+    [[nodiscard]] int rowIndex() const override { return RowOf(cell); }
+    [[nodiscard]] int columnIndex() const override { return ColumnOf(cell); }
+    [[nodiscard]] int rowExtent() const override { return 1; }
+    [[nodiscard]] int columnExtent() const override { return 1; }
+    [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    [[nodiscard]] QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    [[nodiscard]] bool isSelected() const override { return false; }
+    [[nodiscard]] QAccessibleInterface* table() const override { return parent(); }
 
 private:
     QPointer<BoardSurface> board;
@@ -87,6 +101,18 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
     const QPoint at = Board()->mapFromGlobal(QPoint(x, y));
     return Board()->rect().contains(at) ? child(at.y() / CellSize * BoardColumns + at.x() / CellSize) : nullptr;
+}
+
+QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const
+{
+    const bool onBoard = row >= 0 && row < BoardRows && column >= 0 && column < BoardColumns;
+    return onBoard ? child(row * BoardColumns + column) : nullptr;
+}
+
+void* BoardAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(type);
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const

@@ -9,9 +9,10 @@
 
 class BoardSurface;
 
-// The board as assistive technology sees it: a table of cells, each named by what it holds, the one
-// under the keyboard's cursor having the focus.
-class BoardAccessible final : public QAccessibleWidget {
+// The board as assistive technology sees it: a table of 14 rows and 10 columns of cells, each named by what it
+// holds, the one under the keyboard's cursor having the focus. Nothing is ever selected: a pressed group is told
+// in its cells' names, as it always was.
+class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit BoardAccessible(BoardSurface* board);
     ~BoardAccessible() override;
@@ -26,6 +27,30 @@ public:
     [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override;
     [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
     [[nodiscard]] QAccessibleInterface* focusChild() const override;
+    [[nodiscard]] void* interface_cast(QAccessible::InterfaceType type) override;
+
+    // QAccessibleTableInterface
+    [[nodiscard]] QAccessibleInterface* caption() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* summary() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* cellAt(int row, int column) const override;
+    [[nodiscard]] int rowCount() const override { return BoardRows; }
+    [[nodiscard]] int columnCount() const override { return BoardColumns; }
+    // The cells' names say where they are, so the rows and columns need no headings of their own.
+    [[nodiscard]] QString rowDescription(int) const override { return {}; }
+    [[nodiscard]] QString columnDescription(int) const override { return {}; }
+    [[nodiscard]] int selectedCellCount() const override { return 0; }
+    [[nodiscard]] int selectedRowCount() const override { return 0; }
+    [[nodiscard]] int selectedColumnCount() const override { return 0; }
+    [[nodiscard]] QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    [[nodiscard]] QList<int> selectedRows() const override { return {}; }
+    [[nodiscard]] QList<int> selectedColumns() const override { return {}; }
+    [[nodiscard]] bool isRowSelected(int) const override { return false; }
+    [[nodiscard]] bool isColumnSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
     [[nodiscard]] BoardSurface* Board() const;

@@ -107,8 +107,9 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "[Bricks%280%29]\nName=Ada\nTime=00:00:00\n");
     }
 
-    // The board is a table of cells named by what they hold, walked as a screen reader walks it, down and back up;
-    // the cursor's moves, presses, a removal and taking a press back are told to it; the panels have names.
+    // The board is a table of 14 rows and 10 columns, of cells named by what they hold and nothing selected, walked as
+    // a screen reader walks it, down and back up; the cursor's moves, presses, a removal and taking a press back are
+    // told to it; the panels have names.
     void accessibleBoard()
     {
         GameFixture f;
@@ -135,9 +136,15 @@ private slots:
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
         QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board");
         QVERIFY(board->childCount() == CellCount && !board->child(-1) && !board->child(CellCount));
+        QAccessibleTableInterface* table = board->tableInterface();
+        QVERIFY(table->rowCount() == 14 && table->columnCount() == 10 && !table->cellAt(14, 0) && !table->cellAt(0, -1)
+                && !table->cellAt(0, 10) && table->selectedCellCount() == 0);
         for (int i = 0; i < CellCount; ++i) {
             QAccessibleInterface* cell = board->child(i);
             QVERIFY(cell->role() == QAccessible::Cell && cell->parent() == board && board->indexOfChild(cell) == i);
+            const QAccessibleTableCellInterface* place = cell->tableCellInterface();
+            QVERIFY(place->rowIndex() == i / 10 && place->columnIndex() == i % 10 && place->rowExtent() == 1
+                    && place->columnExtent() == 1 && place->table() == board && table->cellAt(i / 10, i % 10) == cell);
             QCOMPARE(cell->rect(), QRect(f.Board()->mapToGlobal(QPoint(CellLeft(i), CellTop(i))), QSize(32, 32)));
             QVERIFY(cell->state().focusable && cell->state().focused == (i == 0));
         }
