@@ -21,6 +21,23 @@ void Animator::AnimateSlide(BrickCollection& bricks)
     Animate(bricks, &Brick::Left, -1, &Brick::XOffset);
 }
 
+void Animator::AnimateCollapse(BrickCollection& fall, BrickCollection& slide)
+{
+    if (!reduced) {
+        AnimateFall(fall);
+        AnimateSlide(slide);
+        return;
+    }
+    // Every moving brick erased where it stands before any is drawn where the rules put it.
+    painter.EraseBricks(fall);
+    painter.EraseBricks(slide);
+    for (const BrickRef& brick : fall) brick->Top += static_cast<float>(CellSize * brick->YOffset);
+    for (const BrickRef& brick : slide) brick->Left -= static_cast<float>(CellSize * brick->XOffset);
+    painter.PaintBricks(fall, false);
+    painter.PaintBricks(slide, false);
+    painter.ShowBuffer();
+}
+
 void Animator::Animate(BrickCollection& bricks, float Brick::*coordinate, int direction, std::int32_t Brick::*offset)
 {
     // Emptiness is tested only after a stage, so even an empty collection takes one

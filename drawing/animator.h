@@ -16,6 +16,9 @@ public:
     // Both empty the collection as the bricks arrive.
     void AnimateFall(BrickCollection& bricks);
     void AnimateSlide(BrickCollection& bricks);
+    // The fall, then the slide; with less motion, as the desktop may ask, both end at once in one frame.
+    void AnimateCollapse(BrickCollection& fall, BrickCollection& slide);
+    void ReduceMotion(bool on) { reduced = on; }
 
 private:
     void Animate(BrickCollection& bricks, float Brick::*coordinate, int direction, std::int32_t Brick::*offset);
@@ -23,6 +26,7 @@ private:
 
     BoardPainter& painter;
     Ticks& ticks;
+    bool reduced = false;
 };
 
 #endif

@@ -30,8 +30,7 @@ void MoveExecutor::RemoveGroup(const BrickCollection& group)
     BrickCollection slide;
     BrickCollection fall;
     PlanCollapse(parts.game.Board, slide, fall);
-    parts.animator.AnimateFall(fall);
-    parts.animator.AnimateSlide(slide);
+    parts.animator.AnimateCollapse(fall, slide);
     parts.game.BricksLeft -= static_cast<int>(group.Count());
     parts.flow.ShowBricksLeft();
     if (IsGameOver(parts.game.Board)) EndGame();

@@ -37,6 +37,8 @@ public:
 
     // Ends the program without asking: the session is ending or the system asked.
     void Unload();
+    // Shows each move's end at once, without its fall and slide, while the desktop asks for less motion.
+    void ReduceMotion(bool on) { animator.ReduceMotion(on); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "platform/clock.h"
+#include "platform/desktop_motion.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"
@@ -36,5 +37,8 @@ int main(int argc, char* argv[])
     QObject::connect(&termination, &TerminationSignal::Received, &window, endNow);
 
     window.show();
+    // Asked once the window is up, and never waited for: until the desktop answers, the animations run.
+    const DesktopMotion motion(QDBusConnection::sessionBus());
+    QObject::connect(&motion, &DesktopMotion::Changed, &window, &frmMain::ReduceMotion);
     return QApplication::exec();
 }

@@ -72,7 +72,8 @@ QString Clock(qint64 seconds)
     return QTime(0, 0).addSecs(int(seconds % 86400)).toString("hh:mm:ss");
 }
 
-// Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too. At a game's end
+// Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too, and the desktop's wish
+// for less motion. At a game's end
 // the record is first set worse, equal, better or to none, a rival may save one while the name is asked or the
 // store fail, and every dialogue is answered at random. After every event the window agrees with the model:
 // each brick at rest on its cell in its colour, each cell's look on screen with the keyboard's cursor over it,
@@ -90,9 +91,9 @@ struct RandomPlay {
     Hand holder = Hand::None; // which of them holds it
     bool pressed = false;     // whether it shows pressed
     int cursor = 64;          // the keyboard's cursor, up and left of the board's centre
-    bool shown = false, symbols = false, running = true;
-    qint64 elapsed = 0;                                // milliseconds since the deal
-    QString clock = "Time:";                           // what the clock shows
+    bool shown = false, symbols = false, running = true, still = false; // still: the desktop asks for less motion
+    qint64 elapsed = 0;                                                 // milliseconds since the deal
+    QString clock = "Time:";                                            // what the clock shows
     std::pair<int, std::pair<qint64, QString>> record; // for the bricks left at the last end, seconds and name
     QChar outcome; // how the last game went on: R(etried), Y (a new one) or N (none)
     int ended = 0;
@@ -102,6 +103,7 @@ struct RandomPlay {
         // Late frames of every size, yet no real time spent. A removed group is off the screen before the first
         // frame of the fall; the count changes only after the animation.
         f.ticks.onSleep = [this] {
+            QVERIFY(!still); // a move's end at once, in one frame
             this->f.ticks.now += random.bounded(48U);
             for (const int cell : std::exchange(removed, {}))
                 QCOMPARE(this->f.window.Surface().Picture().pixel(CellLeft(cell) + 16, CellTop(cell) + 16),
@@ -109,6 +111,7 @@ struct RandomPlay {
             QCOMPARE(this->f.PanelText("Bricks"), QString::number(Count(model)));
         };
         Started(Start::Given);
+        f.window.ReduceMotion(still = seed % 3 == 0);
     }
     ~RandomPlay() { f.ticks.onSleep = nullptr; }
 
@@ -189,9 +192,9 @@ struct RandomPlay {
     void MaybeChooseMenu()
     {
         if (random.bounded(100)) return;
-        const QString item
-            = std::array{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols"}[random.bounded(4)];
-        f.Choose(item);
+        const QString item = std::array{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols",
+                                        "less motion"}[random.bounded(5)];
+        item == "less motion" ? f.window.ReduceMotion(still = !still) : f.Choose(item);
         if (item.startsWith("mnuFile")) Started(item.endsWith("Retry") ? Start::Retried : Start::Dealt);
         symbols ^= item == "mnuViewSymbols";
         Verify();

@@ -2,16 +2,52 @@
 // screen readers see. Play itself is in test_play; the kept choice of colour symbols in the real program's test.
 #include "fixture.h"
 
+#include "platform/desktop_motion.h"
 #include "platform/translations.h"
 #include "scores/frm_high_score.h"
 #include "scores/settings.h"
 
 #include <QAccessible>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QMenuBar>
 #include <QtTest>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+// A stand-in for the desktop's settings portal: it answers Read from its values, as the portal does, a variant in a
+// variant; a key it has not is NotFound; when silent, it never answers.
+class StandInPortal final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Settings")
+
+public:
+    explicit StandInPortal(const QDBusConnection& bus) : bus(bus) {}
+    QDBusConnection bus;
+    QVariantMap values; // by "group key"
+    bool silent = false;
+    int asked = 0;
+
+    void Change(const QString& group, const QString& key, const QVariant& value)
+    {
+        auto signal = QDBusMessage::createSignal("/org/freedesktop/portal/desktop", "org.freedesktop.portal.Settings",
+                                                 "SettingChanged");
+        QVERIFY(bus.send(signal << group << key << QVariant::fromValue(QDBusVariant(value))));
+    }
+
+public slots:
+    QDBusVariant Read(const QString& group, const QString& key, const QDBusMessage& call)
+    {
+        ++asked, call.setDelayedReply(true);
+        const QVariant value = values.value(group + ' ' + key);
+        if (!silent)
+            bus.send(value.isValid()
+                         ? call.createReply(QVariant::fromValue(QDBusVariant(QVariant::fromValue(QDBusVariant(value)))))
+                         : call.createErrorReply("org.freedesktop.portal.Error.NotFound", key));
+        return {};
+    }
+};
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -40,6 +76,52 @@ private slots:
         // Closing asks first, and a Yes closes.
         f.dialogs.answers = "Y";
         QVERIFY(f.window.close() && !f.window.isVisible() && f.dialogs.shown == QStringList{"exit"});
+    }
+
+    // The desktop's wish for less motion, from a stand-in settings portal on a private bus: at start and changed both
+    // ways, GNOME's key where the portal lacks the appearance one, KDE's speed of 0, the first found winning; a portal
+    // that never answers, and no bus at all, leave the animations on.
+    void desktopMotion_data()
+    {
+        QTest::addColumn<QVariantMap>("values");
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<bool>("reduced");
+        const QString appearance = "org.freedesktop.appearance reduced-motion";
+        const QString gnome = "org.gnome.desktop.interface enable-animations";
+        const QString kde = "org.kde.kdeglobals.KDE AnimationDurationFactor";
+        QTest::newRow("appearance") << QVariantMap{{appearance, 1U}, {gnome, true}} << false << true;
+        QTest::newRow("GNOME alone") << QVariantMap{{gnome, false}, {kde, "1"}} << false << true;
+        QTest::newRow("first found") << QVariantMap{{appearance, 0U}, {gnome, false}} << false << false;
+        QTest::newRow("KDE") << QVariantMap{{kde, "0"}} << false << true;
+        QTest::newRow("silent") << QVariantMap{{appearance, 1U}} << true << false;
+        QTest::newRow("no bus") << QVariantMap{} << false << false;
+    }
+
+    void desktopMotion()
+    {
+        QFETCH(QVariantMap, values);
+        QFETCH(bool, silent);
+        QFETCH(bool, reduced);
+        QProcess daemon;
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        const auto stop = qScopeGuard([&daemon] { daemon.kill(), daemon.waitForFinished(); });
+        QVERIFY(daemon.waitForReadyRead(5000));
+        const QString address = daemon.readLine().trimmed(), row = QTest::currentDataTag();
+        StandInPortal portal(QDBusConnection::connectToBus(address, row + " portal"));
+        portal.values = values, portal.silent = silent;
+        QVERIFY(
+            portal.bus.registerService("org.freedesktop.portal.Desktop")
+            && portal.bus.registerObject("/org/freedesktop/portal/desktop", &portal, QDBusConnection::ExportAllSlots));
+        const DesktopMotion motion(row == "no bus" ? QDBusConnection("none")
+                                                   : QDBusConnection::connectToBus(address, row));
+        QTRY_COMPARE(portal.asked, row == "no bus" ? 0 : 3);
+        QTest::qWait(100);
+        QCOMPARE(motion.Reduced(), reduced);
+        if (row != "appearance") return;
+        QSignalSpy changes(&motion, &DesktopMotion::Changed);
+        for (const uint wish : {0U, 1U}) portal.Change("org.freedesktop.appearance", "reduced-motion", wish);
+        QTRY_COMPARE(changes.size(), 2);
+        QVERIFY(!changes[0][0].toBool() && changes[1][0].toBool() && motion.Reduced());
     }
 
     // In the desktop's language: the menus, the questions of an exit refused and of a game won with the name prompt,
