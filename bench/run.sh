@@ -60,7 +60,7 @@ rows+=$'\n'$(awk -v g="$g_ms" -v de="$de_ms" -v s="$s_ms" -v b="$b_ms" -v gk="$g
 BEGIN {
     printf "Start-up to first board\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline %.1f ms (medians of %d)\n",
         g, g / b, b, n
-    printf "Start-up beside a portal that never answers\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline (median of %d)\n",
+    printf "Start-up, a silent portal on the bus\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline (median of %d)\n",
         s, s / b, n
     printf "Start-up in German (LANGUAGE=de)\t<= 1.25 x baseline\t%.1f ms = %.2f x baseline (median of %d)\n",
         de, de / b, n

@@ -14,7 +14,8 @@ fi
 # source's placeholders, %n among them.
 perl -0777 -ne 'while (m{<source>(.*?)</source>.*?<translation[^>]*>(.*?)</translation>}gs) {
     my ($source, $translation) = ($1, $2);
-    my @forms = $translation =~ /<numerusform>/ ? $translation =~ m{<numerusform>(.*?)</numerusform>}gs : ($translation);
+    my @forms = $translation =~ m{<numerusform>(.*?)</numerusform>}gs;
+    @forms = ($translation) unless $translation =~ /<numerusform>/;
     for my $form (@forms) {
         my ($s, $t) = map { join " ", sort /%(?:\d+|n)/g } $source, $form;
         if ($s ne $t) { print "$ARGV: \"$source\" has placeholders [$s], a translation [$t]\n"; $bad = 1 }
