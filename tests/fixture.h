@@ -57,13 +57,10 @@ inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const Pict
     return cells;
 }
 
-class FakeClock final : public Clock {
-public:
+struct FakeClock final : public Clock {
     [[nodiscard]] double Now() const override { return now; }
     void AdvanceSeconds(double seconds) { now += seconds / SecondsPerDay; }
-
-private:
-    double now = 1000; // days from the epoch's, so that no game starts at 0
+    double now = 1000; // days, so that no game starts at 0
 };
 
 // Every sleep moves the counter on by the time slept, and then calls the hook if there is one.
