@@ -13,9 +13,10 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-
 # To test and measure: a private X server and the tools that drive it and read it back; weston
 # and Qt's Wayland plugin for the game on Wayland; dpkg-dev and file let CPack work out the
 # package's dependencies; desktop-file-utils and appstream check the desktop entry and
-# metainfo; xsm, the reference session manager, with the iceauth it needs; libfaketime moves the wall clock;
-# dbus-daemon runs a private session bus for a stand-in settings portal.
-TEST_PACKAGES := xvfb xauth xdotool imagemagick x11-utils weston qt6-wayland dpkg-dev file \
+# metainfo, lintian the package and man-db's lexgrog its manual page; xsm, the reference session manager, with
+# the iceauth it needs; libfaketime moves the wall clock; dbus-daemon runs a private session bus for a stand-in
+# settings portal.
+TEST_PACKAGES := xvfb xauth xdotool imagemagick x11-utils weston qt6-wayland dpkg-dev file lintian man-db \
 	desktop-file-utils appstream x11-session-utils x11-xserver-utils libfaketime dbus-daemon
 test test-asan stress bench deb: PACKAGES += $(TEST_PACKAGES)
 

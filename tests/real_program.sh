@@ -13,10 +13,7 @@ soon() { for _ in $(seq 50); do "$@" && return; sleep 0.1; done; return 1; }
 shown() { xdotool search --all --onlyvisible ${2:+--pid "$2"} --name "^$1\$" > /dev/null; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
 board() { import -window root -crop 320x448+271+81 -depth 8 rgb:- | md5sum; }
-keys() {
-    xdotool search --all --onlyvisible --pid $game --name '^Bricks$' windowfocus
-    for key; do xdotool key "$key"; sleep 0.2; done
-}
+keys() { xdotool windowfocus "$main"; for key; do xdotool key "$key"; sleep 0.2; done; }
 # xsm's window at the top left: its Shutdown button's menu, and its popup for a save, where the session's name is
 # typed and the button at the left saves.
 shutdown() { xdotool mousemove 118 38 mousedown 1 sleep 0.2 mousemove "$1" "$2" sleep 0.2 mouseup 1; }
@@ -48,6 +45,7 @@ session() {
 }
 
 session first '[View]\nSymbols=true\n'
+main=$(xdotool search --all --onlyvisible --pid $game --name '^Bricks$')
 # The board drawn, its first brick's corner tip in the board colour at (271, 81).
 drawn() { [ "$(pixel 271 81)" = '#6487DC' ]; }
 soon drawn || fail "no board"

@@ -68,12 +68,11 @@ private slots:
         for (int f = 0; f < frames.size(); ++f) QCOMPARE(screen.frames[f], Frame(0, frames[f]));
     }
 
-    // The time played and the animations' counter go on steadily while the wall clock steps an hour back and
-    // two forward, as a time sync may; libfaketime moves it, by what its file says.
+    // The time played goes on steadily while the wall clock steps an hour back and two forward, as a time sync may;
+    // libfaketime moves it, by what its file says.
     void steadyWhateverTheWallClock()
     {
         const SystemClock clock;
-        SystemTicks ticks;
         const double start = clock.Now();
         const QDateTime before = QDateTime::currentDateTimeUtc();
         for (const char* offset : {"-1h", "+2h"}) {
@@ -84,7 +83,6 @@ private slots:
         }
         const double seconds = (clock.Now() - start) * SecondsPerDay;
         QVERIFY2(seconds > 0.5 && seconds < 5, qPrintable(QString::number(seconds)));
-        QVERIFY(ticks.GetTickCount() >= 600 && ticks.GetTickCount() < 5000);
     }
 };
 

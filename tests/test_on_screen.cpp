@@ -63,9 +63,8 @@ private slots:
         QCOMPARE(f.window.Surface().Picture().size(), QSize(qRound(BoardWidth * ratio), qRound(BoardHeight * ratio)));
         QTRY_VERIFY_WITH_TIMEOUT(Board() == Plain(f.window.Surface().Picture()), 5000);
         // At twice the size, from the pictures drawn for it: the first brick, say.
-        const BrickRef& first = f.window.Game().Board[0];
-        const QString name
-            = QString(":/bricks/brick%1@2x.png").arg(SlotOf(first->Picture, f.window.Pictures()), 2, 10, QChar('0'));
+        const int slot = SlotOf(f.window.Game().Board[0]->Picture, f.window.Pictures());
+        const QString name = QString(":/bricks/brick%1@2x.png").arg(slot, 2, 10, QChar('0'));
         if (ratio == 2) QCOMPARE(Board().copy(0, 0, 64, 64), Plain(QImage(name)));
     }
 

@@ -146,10 +146,8 @@ private slots:
         file.close();
         QVERIFY(file.setPermissions(QFile::ReadOwner));
         QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
-        QCOMPARE(damaged.Records()[1], "0 ");
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Saved);
-        QCOMPARE(damaged.Records()[1], "83 Nobody");
     }
 
     // Filled afresh at each opening; a time of 0 is no record, and names are plain text.
