@@ -16,9 +16,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The library packages the program links against, as dpkg-shlibdeps finds them, and the exact private interface
-# of the Qt it was built with, which turns down a maximise on Wayland and changes with every release of Qt.
+# of the Qt it was built with, which turns down a maximise on Wayland and changes with every release of Qt. Qt's
+# libraries provide it as a virtual package: qt6-base-abi (libqt6gui6) on Debian 12, qt6-base-private-abi
+# (libqt6core6t64) on 13.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-base-abi (= ${Qt6Core_VERSION})")
+execute_process(COMMAND dpkg-query -W "-f=\${Provides}\n" libqt6core6t64 libqt6core6 libqt6gui6t64 libqt6gui6
+    OUTPUT_VARIABLE qt_provides ERROR_QUIET)
+string(REGEX MATCH "qt6-base(-private)?-abi \\(= ${Qt6Core_VERSION}\\)" CPACK_DEBIAN_PACKAGE_DEPENDS "${qt_provides}")
 # Qt's own translations of the standard buttons; without them the buttons stay in English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)
