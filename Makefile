@@ -6,18 +6,20 @@ BUILD := build/$(PRESET)
 PREFIX ?= /usr/local
 
 # To build: the compiler and Qt, with Qt's private headers, the Wayland client library, its
-# protocol files and pkgconf for the one Wayland request the program sends itself; Qt's
-# translation tools with their CMake package, and Qt's own translations for the standard buttons.
-PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols \
+# protocol files and pkgconf for the one Wayland request the program sends itself; the X client
+# library, to ask which keys are down; Qt's translation tools with their CMake package, and Qt's
+# own translations for the standard buttons.
+PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-dev wayland-protocols libxcb1-dev \
 	qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # To test and measure: a private X server and the tools that drive it and read it back; weston
 # and Qt's Wayland plugin for the game on Wayland; dpkg-dev and file let CPack work out the
 # package's dependencies; desktop-file-utils and appstream check the desktop entry and
 # metainfo, lintian the package and man-db's lexgrog its manual page; xsm, the reference session manager, with
 # the iceauth it needs; libfaketime moves the wall clock; dbus-daemon runs a private session bus for a stand-in
-# settings portal.
+# settings portal; Orca, the screen reader, with the accessibility bus and speech-dispatcher, and procps to stop it.
 TEST_PACKAGES := xvfb xauth xdotool imagemagick x11-utils weston qt6-wayland dpkg-dev file lintian man-db \
-	desktop-file-utils appstream x11-session-utils x11-xserver-utils libfaketime dbus-daemon
+	desktop-file-utils appstream x11-session-utils x11-xserver-utils libfaketime dbus-daemon \
+	orca at-spi2-core speech-dispatcher procps
 test test-asan stress bench deb: PACKAGES += $(TEST_PACKAGES)
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
@@ -30,8 +32,10 @@ run: build
 		echo "make run: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)."; exit 1; fi
 	$(BUILD)/main_window/bricks
 
+# The screen reader's suite last, on its own: Orca takes some twenty seconds.
 test: build
-	ctest --preset $(PRESET)
+	ctest --preset $(PRESET) --label-exclude screen_reader
+	ctest --preset $(PRESET) --label-regex screen_reader
 
 # The long run: thousands of random games in process.
 stress: build

@@ -21,7 +21,9 @@ public:
     [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
     [[nodiscard]] int childCount() const override { return 0; }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Cell; }
+    // Not a table's cell: a screen reader then reads the whole row whenever the row changes, as Orca does in a
+    // program's tables, ten names for one step up or down. The table interface stays, for the clients that walk it.
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name && board->DescribeCell ? board->DescribeCell(cell) : QString();
@@ -58,6 +60,37 @@ private:
     int cell;
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt before 6.8 sends no announcements. A notification that shows is spoken at once: Orca drops a change to the
+// focused cell's name, and it finds the message in this one's name.
+class NoticeAccessible final : public QAccessibleInterface {
+public:
+    NoticeAccessible(BoardSurface* board, const QString& message) : board(board), message(message) {}
+
+    [[nodiscard]] bool isValid() const override { return !board.isNull(); }
+    [[nodiscard]] QObject* object() const override { return nullptr; }
+    [[nodiscard]] QWindow* window() const override { return board->window()->windowHandle(); }
+    [[nodiscard]] QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board); }
+    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Notification; }
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? message : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    [[nodiscard]] QRect rect() const override { return {}; }
+    [[nodiscard]] QAccessible::State state() const override { return {}; }
+
+private:
+    QPointer<BoardSurface> board;
+    const QString& message;
+};
+#endif
+
 QAccessibleInterface* BoardFactory(const QString& /*className*/, QObject* object)
 {
     auto* board = qobject_cast<BoardSurface*>(object);
@@ -73,12 +106,27 @@ BoardAccessible::~BoardAccessible()
     for (const QAccessible::Id id : cells) {
         if (id != 0) QAccessible::deleteAccessibleInterface(id);
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (notice != 0) QAccessible::deleteAccessibleInterface(notice);
+#endif
 }
 
 void BoardAccessible::Install()
 {
     static const bool installed = (QAccessible::installFactory(BoardFactory), true);
     Q_UNUSED(installed);
+}
+
+void BoardAccessible::Say(const QString& text)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(this, text);
+#else
+    message = text;
+    if (notice == 0) notice = QAccessible::registerAccessibleInterface(new NoticeAccessible(Board(), message));
+    QAccessibleEvent event(QAccessible::accessibleInterface(notice), QAccessible::ObjectShow);
+#endif
+    QAccessible::updateAccessibility(&event);
 }
 
 QAccessibleInterface* BoardAccessible::child(int index) const

@@ -11,7 +11,7 @@ class BoardSurface;
 
 // The board as assistive technology sees it: a table of 14 rows and 10 columns of cells, each named by what it
 // holds, the one under the keyboard's cursor having the focus. Nothing is ever selected: a pressed group is told
-// in its cells' names, as it always was.
+// in its cells' names, as it always was. What happens on the board is said as it happens.
 class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit BoardAccessible(BoardSurface* board);
@@ -21,6 +21,8 @@ public:
 
     // Makes every board answer with this interface; once is enough.
     static void Install();
+    // Has a screen reader say the message now, wherever its focus is.
+    void Say(const QString& message);
 
     [[nodiscard]] int childCount() const override { return CellCount; }
     [[nodiscard]] QAccessibleInterface* child(int index) const override;
@@ -56,6 +58,10 @@ private:
     [[nodiscard]] BoardSurface* Board() const;
 
     mutable std::array<QAccessible::Id, CellCount> cells{}; // made when first asked for
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QAccessible::Id notice = 0; // what Say shows as a notification
+    QString message;
+#endif
 };
 
 #endif

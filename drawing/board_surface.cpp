@@ -1,6 +1,7 @@
 #include "board_surface.h"
 
 #include "board_accessible.h"
+#include "platform/key_state.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -14,6 +15,8 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     // Before anything asks for this board's interface, which is then kept.
     BoardAccessible::Install();
     setAccessibleName(tr("Board"));
+    // Said when the board first has the focus, until the keys have been used.
+    setAccessibleDescription(tr("Arrow keys move, Space or Return removes a group."));
 }
 
 void BoardSurface::Present(const QImage& picture)
@@ -28,14 +31,17 @@ void BoardSurface::ShowCursor(int cell)
     if (cell == cursor) return;
     cursor = cell;
     update();
-    if (cell >= 0) Announce(QAccessible::Focus, cell);
+    if (cell < 0) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(cell);
+    QAccessible::updateAccessibility(&focus);
+    setAccessibleDescription(QString());
 }
 
-void BoardSurface::Announce(QAccessible::Event change, int cell)
+void BoardSurface::Say(const QString& message)
 {
-    QAccessibleEvent event(this, change);
-    event.setChild(cell);
-    QAccessible::updateAccessibility(&event);
+    if (!QAccessible::isActive()) return;
+    static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))->Say(message);
 }
 
 void BoardSurface::paintEvent(QPaintEvent* event)
@@ -98,7 +104,9 @@ bool BoardSurface::TakeKey(QKeyEvent* event, bool down)
     static const QList<int> keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
                                  Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
     if (!keys.contains(event->key())) return false;
-    emit Key(event->key(), down, event->isAutoRepeat());
+    // Auto-repeat sends a release and a press while the key is held. Some paths lose their mark, a screen reader's
+    // among them, so a release counts only once the key is up.
+    emit Key(event->key(), down, event->isAutoRepeat() || (!down && KeyIsDown(event->nativeScanCode()) == true));
     return true;
 }
 

@@ -3,7 +3,6 @@
 
 #include "board_painter.h"
 
-#include <QAccessible>
 #include <QWidget>
 
 #include <functional>
@@ -22,14 +21,14 @@ public:
     void Present(const QImage& picture) override;
     [[nodiscard]] const QImage& Picture() const { return picture; }
 
-    // The cell framed as the keyboard's cursor, or -1 for none.
+    // The cell framed as the keyboard's cursor, or -1 for none; assistive technology follows it as the focus.
     void ShowCursor(int cell);
     [[nodiscard]] int Cursor() const { return cursor; }
 
     // What assistive technology is told a cell holds.
     std::function<QString(int cell)> DescribeCell;
-    // Tells assistive technology that a cell changed: it got the cursor, or what it holds or shows.
-    void Announce(QAccessible::Event change, int cell);
+    // Has a screen reader say what just happened, at once.
+    void Say(const QString& message);
 
 signals:
     // Buttons as Qt's bits: 1 left, 2 right, 4 middle. For a move, all buttons held.

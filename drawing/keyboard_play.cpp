@@ -47,16 +47,19 @@ void KeyboardPlay::Key(int key, bool down, bool autoRepeat)
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
     if ((press && autoRepeat) || pointer.HeldBy(PointerTracker::Hand::Mouse) || (!down && !press)) return;
     if (!down) {
-        // A removal tells of its change itself, once the bricks are at rest.
-        if (pointer.HeldBy(PointerTracker::Hand::Keys) && !pointer.Release(PointerTracker::Hand::Keys)) BoardChanged();
+        // A removal tells of itself, once the bricks are at rest.
+        if (pointer.HeldBy(PointerTracker::Hand::Keys) && !pointer.Release(PointerTracker::Hand::Keys)) SayCell();
     } else if (key == Qt::Key_Escape) {
         Withdraw();
-    } else {
+    } else if (!press) {
         // The first key only brings the cursor; the arrows move it from then on.
-        if (!press && surface.Cursor() >= 0) cell = Moved(cell, key);
+        if (surface.Cursor() >= 0) cell = Moved(cell, key);
         surface.ShowCursor(cell);
-        if (!press) pointer.MoveTo(PointerTracker::Hand::Keys, cell);
-        if (press && pointer.Press(PointerTracker::Hand::Keys, cell)) BoardChanged();
+        pointer.MoveTo(PointerTracker::Hand::Keys, cell);
+    } else if (!pointer.HeldBy(PointerTracker::Hand::Keys)) { // one press for each hold, however it repeats
+        surface.ShowCursor(cell);
+        pointer.Press(PointerTracker::Hand::Keys, cell);
+        SayCell();
     }
 }
 
@@ -74,12 +77,22 @@ void KeyboardPlay::Withdraw()
 {
     if (!pointer.HeldBy(PointerTracker::Hand::Keys)) return;
     pointer.Withdraw(PointerTracker::Hand::Keys);
-    BoardChanged();
+    SayCell();
 }
 
 void KeyboardPlay::BoardChanged()
 {
-    if (surface.Cursor() >= 0) surface.Announce(QAccessible::NameChanged, surface.Cursor());
+    const int removed = bricksLeft - game.BricksLeft;
+    bricksLeft = game.BricksLeft;
+    if (surface.Cursor() < 0) return;
+    const QString now = Describe(surface.Cursor());
+    surface.Say(removed > 0 ? tr("%n bricks removed,", "", removed) + ' ' + tr("%n left.", "", bricksLeft) + ' ' + now
+                            : now);
+}
+
+void KeyboardPlay::SayCell()
+{
+    surface.Say(Describe(surface.Cursor()));
 }
 
 QString KeyboardPlay::Describe(int cell) const

@@ -11,8 +11,9 @@ class PointerTracker;
 
 // Play from the keyboard: the arrow keys move a cursor over the cells, stopping at the edges;
 // Space or Return held down presses the group under it as the left button does, and letting go
-// removes it; Escape takes the press back. Auto-repeat never repeats a press or a removal, and
-// keys are ignored while the mouse holds a press. Also what a screen reader says of a cell.
+// removes it; Escape takes the press back. A held key presses and removes once, and keys are
+// ignored while the mouse holds a press. Also what a screen reader says of a cell, and of each
+// press and removal.
 class KeyboardPlay {
     Q_DECLARE_TR_FUNCTIONS(KeyboardPlay)
 
@@ -24,19 +25,22 @@ public:
     void Hide();
     // The board has lost the keyboard's focus, so the key's release may never come.
     void FocusLost();
-    // The cell under the cursor may hold something else after a move or a new deal.
+    // After a move or a new deal: says what went and how many are left, and what the cursor is on now.
     void BoardChanged();
     // "Blue brick, column 3, row 5, group of 4", "..., pressed", or "Empty, column 3, row 5".
     [[nodiscard]] QString Describe(int cell) const;
 
 private:
     void Withdraw();
+    // Says what the cursor is on, as it looks now.
+    void SayCell();
 
     const GameBoard& game;
     const PictureSlots& looks;
     PointerTracker& pointer;
     BoardSurface& surface;
-    int cell; // where the cursor is, or appears at its next showing
+    int cell;           // where the cursor is, or appears at its next showing
+    int bricksLeft = 0; // as last told
 };
 
 #endif

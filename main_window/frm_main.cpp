@@ -7,9 +7,9 @@
 #include "platform/dialogs.h"
 #include "platform/fixed_size_window.h"
 #include "scores/frm_high_score.h"
+#include "status_panel.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -110,22 +110,16 @@ void frmMain::CreateStatusBar()
     statusBar()->setSizeGripEnabled(false);
     const std::tuple<QString, QString, QString> panels[]
         = {{BricksPanel, tr("Blocks:"), tr("Bricks left")}, {TimePanel, tr("Time:"), tr("Time")}};
-    for (const auto& [key, designText, accessibleName] : panels) {
-        auto* panel = new QLabel(designText, statusBar());
+    for (const auto& [key, designText, name] : panels) {
+        auto* panel = new StatusPanel(name, designText, statusBar());
         panel->setObjectName(key);
-        panel->setAccessibleName(accessibleName);
-        panel->setAccessibleDescription(designText);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // Wide enough for its longest text, so the panels do not jump as the clock runs.
-        const int longestText = panel->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00"));
-        panel->setMinimumWidth(longestText + 2 * panel->frameWidth() + 8);
         statusBar()->addWidget(panel);
     }
 }
 
-QLabel* frmMain::Panel(const QString& key) const
+StatusPanel* frmMain::Panel(const QString& key) const
 {
-    return statusBar()->findChild<QLabel*>(key, Qt::FindDirectChildrenOnly);
+    return statusBar()->findChild<StatusPanel*>(key, Qt::FindDirectChildrenOnly);
 }
 
 void frmMain::PlaceAtDesignPosition()
@@ -253,21 +247,13 @@ void frmMain::KeepInsideScreen()
 
 void frmMain::Timer_Timer()
 {
-    SetPanelText(TimePanel, FormatLongTime(services.clock.Now() - startTime));
+    Panel(TimePanel)->SetValue(FormatLongTime(services.clock.Now() - startTime));
 }
 
 void frmMain::ShowBricksLeft()
 {
-    SetPanelText(BricksPanel, QString::number(game.BricksLeft));
+    Panel(BricksPanel)->SetValue(QString::number(game.BricksLeft));
     keyboard.BoardChanged();
-}
-
-void frmMain::SetPanelText(const QString& key, const QString& text)
-{
-    QLabel* panel = Panel(key);
-    panel->setText(text);
-    // Its name says what it shows, so a screen reader finds the text here.
-    panel->setAccessibleDescription(text);
 }
 
 void frmMain::StopClock()

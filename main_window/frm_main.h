@@ -16,7 +16,7 @@
 
 class BoardSurface;
 class QAction;
-class QLabel;
+class StatusPanel;
 class QTimer;
 class frmHighScore;
 
@@ -49,8 +49,7 @@ private:
     void ConnectBoard();
     void CreateMenus();
     void CreateStatusBar();
-    [[nodiscard]] QLabel* Panel(const QString& key) const;
-    void SetPanelText(const QString& key, const QString& text);
+    [[nodiscard]] StatusPanel* Panel(const QString& key) const;
     void PlaceAtDesignPosition();
 
     void Form_Load();

@@ -131,7 +131,7 @@ private slots:
         QTest::addColumn<QString>("words");
         const QString menus = "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols";
         const QString asked = "exit name 140 new",
-                      words = "&Yes Left: Time: Name: Red brick, column 1, row 14, group of 2";
+                      words = "&Yes Left: Time: Name: Red brick, column 1, row 14, group of 2 Bricks left: 2";
         QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << menus << asked << words;
         QTest::newRow("C") << QStringList{"C"} << menus << asked << words;
         QTest::newRow("Italian, then none") << QStringList{"it-IT"} << menus << asked << words;
@@ -140,19 +140,20 @@ private slots:
             << "&Datei &Neues Spiel &Wiederholen - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole"
             << "Möchten Sie das Spiel beenden?|Sie haben 140 Steine in Bestzeit abgeräumt.\r\nGeben Sie Ihren "
                "Namen ein:|Möchten Sie ein neues Spiel beginnen?"
-            << "&Ja Rest: Zeit: Name: Roter Stein, Spalte 1, Zeile 14, Gruppe von 2";
+            << "&Ja Rest: Zeit: Name: Roter Stein, Spalte 1, Zeile 14, Gruppe von 2 Verbleibende Steine: 2";
         QTest::newRow("French") << QStringList{"fr-FR"}
             << "&Fichier &Nouvelle partie &Réessayer - &Quitter &Affichage &Barre d’état* &Meilleurs temps "
                "Symboles de &couleur"
             << "Voulez-vous quitter\u00a0?|Vous avez retiré 140 briques en un temps record.\r\nEntrez votre "
                "nom\u00a0:|Voulez-vous commencer une nouvelle partie\u00a0?"
-            << "&Oui Nb\u00a0: Temps\u00a0: Nom\u00a0: Brique rouge, colonne 1, ligne 14, groupe de 2";
+            << "&Oui Nb\u00a0: Temps\u00a0: Nom\u00a0: Brique rouge, colonne 1, ligne 14, groupe de 2 Briques "
+               "restantes\u00a0: 2";
         QTest::newRow("Spanish") << QStringList{"es-ES"}
             << "&Archivo &Nueva partida &Reintentar - &Salir &Ver &Barra de estado* &Mejores tiempos "
                "Símbolos de &color"
             << "¿Desea salir?|Ha eliminado 140 ladrillos en un tiempo récord.\r\nEscriba su nombre:|"
                "¿Desea jugar una nueva partida?"
-            << "&Sí N.º: Tiempo: Nombre: Ladrillo rojo, columna 1, fila 14, grupo de 2";
+            << "&Sí N.º: Tiempo: Nombre: Ladrillo rojo, columna 1, fila 14, grupo de 2 Ladrillos restantes: 2";
         // clang-format on
     }
 
@@ -176,7 +177,8 @@ private slots:
         const frmHighScore table(records, &f.window);
         QStringList words{QCoreApplication::translate("QPlatformTheme", "&Yes")};
         for (const QLabel* heading : table.findChildren<QLabel*>(QRegularExpression("Titel"))) words << heading->text();
-        words << QAccessible::queryAccessibleInterface(f.Board())->child(130)->text(QAccessible::Name);
+        words << QAccessible::queryAccessibleInterface(f.Board())->child(130)->text(QAccessible::Name)
+              << f.window.statusBar()->findChild<QLabel*>("Bricks")->accessibleName();
         QTEST(words.join(' '), "words");
         f.window.close();
         QTest::mouseClick(f.Board(), Qt::LeftButton, {}, QPoint(5, 440));
@@ -186,8 +188,9 @@ private slots:
     }
 
     // The board is a table of 14 rows and 10 columns, of cells named by what they hold and nothing selected, walked as
-    // a screen reader walks it, down and back up; the cursor's moves, presses, a removal and taking a press back are
-    // told to it; the panels have names.
+    // a screen reader walks it, down and back up; the cursor's moves are told to it as the focus, and each press, a
+    // removal and taking a press back are said; the panels name their values, and tell of a change only when there is
+    // one. A hint on how to begin until the keys are used.
     void accessibleBoard()
     {
         GameFixture f;
@@ -195,11 +198,19 @@ private slots:
         static QStringList heard;
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            if (qobject_cast<BoardSurface*>(event->object())
-                && (event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged))
-                heard
-                    << QString("%1 %2").arg(event->type() == QAccessible::Focus ? "focus" : "name").arg(event->child());
+            QAccessibleInterface* source = event->accessibleInterface();
+            if (event->type() == QAccessible::Focus && qobject_cast<BoardSurface*>(event->object()))
+                heard << QString("focus %1").arg(event->child());
+            if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+                heard << source->text(QAccessible::Name);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+            if (event->type() == QAccessible::Announcement)
+                heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+            if (event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object()))
+                heard << source->text(QAccessible::Name);
         });
+        const QString hint = f.Board()->accessibleDescription();
         const QList<int> keys
             = QList<int>{Qt::Key_Right, Qt::Key_Space, -Qt::Key_Space, Qt::Key_Space, Qt::Key_Escape, -Qt::Key_Space}
               + QList<int>(6, Qt::Key_Up) + QList<int>(4, Qt::Key_Left) + QList<int>{Qt::Key_Space, -Qt::Key_Space};
@@ -207,10 +218,17 @@ private slots:
             QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
             QApplication::sendEvent(f.Board(), &event);
         }
+        for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(f.window.findChild<QTimer*>(), "timeout");
         QAccessible::installUpdateHandler(nullptr);
-        QCOMPARE(heard.join(", "),
-                 "focus 64, name 64, name 64, name 64, name 64, focus 54, focus 44, focus 34, focus 24, "
-                 "focus 14, focus 4, focus 3, focus 2, focus 1, focus 0, name 0, name 0");
+        QCOMPARE(hint + '|' + f.Board()->accessibleDescription(), "Arrow keys move, Space or Return removes a group.|");
+        const QString grey = "Grey brick, column 5, row 7, group of 8";
+        QCOMPARE(heard.join("; "),
+                 "focus 64; Yellow brick, column 5, row 7, group of 8, pressed; Bricks left: 72; 8 bricks "
+                 "removed, 72 left. "
+                     + grey + "; " + grey + ", pressed; " + grey
+                     + "; focus 54; focus 44; "
+                       "focus 34; focus 24; focus 14; focus 4; focus 3; focus 2; focus 1; focus 0; Empty, column 1, "
+                       "row 1; Empty, column 1, row 1; Time: 00:00:00");
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
         QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board");
         QVERIFY(board->childCount() == CellCount && !board->child(-1) && !board->child(CellCount));
@@ -219,7 +237,7 @@ private slots:
                 && !table->cellAt(0, 10) && table->selectedCellCount() == 0);
         for (int i = 0; i < CellCount; ++i) {
             QAccessibleInterface* cell = board->child(i);
-            QVERIFY(cell->role() == QAccessible::Cell && cell->parent() == board && board->indexOfChild(cell) == i);
+            QVERIFY(cell->role() == QAccessible::ListItem && cell->parent() == board && board->indexOfChild(cell) == i);
             const QAccessibleTableCellInterface* place = cell->tableCellInterface();
             QVERIFY(place->rowIndex() == i / 10 && place->columnIndex() == i % 10 && place->rowExtent() == 1
                     && place->columnExtent() == 1 && place->table() == board && table->cellAt(i / 10, i % 10) == cell);
@@ -229,12 +247,6 @@ private slots:
         const QPoint at = f.Board()->mapToGlobal(QPoint(100, 420));
         QVERIFY(board->focusChild() == board->child(0) && board->childAt(at.x(), at.y()) == board->child(133));
         QCOMPARE(board->child(133)->text(QAccessible::Name), "Red brick, column 4, row 14, group of 8");
-        for (const auto& [key, name] : {std::pair{"Bricks", "Bricks left"}, std::pair{"Time", "Time"}}) {
-            QAccessibleInterface* panel
-                = QAccessible::queryAccessibleInterface(f.window.statusBar()->findChild<QLabel*>(key));
-            QVERIFY(panel->text(QAccessible::Name) == name
-                    && panel->text(QAccessible::Description) == f.PanelText(key));
-        }
     }
 };
 

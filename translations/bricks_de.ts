@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Spielfeld</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space or Return removes a group.</source>
+        <translation>Pfeiltasten bewegen, Leertaste oder Eingabe entfernt eine Gruppe.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -53,6 +57,20 @@
             <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n bricks removed,</source>
+        <translation>
+            <numerusform>%n Stein entfernt,</numerusform>
+            <numerusform>%n Steine entfernt,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left.</source>
+        <translation>
+            <numerusform>%n übrig.</numerusform>
+            <numerusform>%n übrig.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -87,6 +105,14 @@ Geben Sie Ihren Namen ein:</numerusform>
             <numerusform>Sie haben %n Steine in Bestzeit abgeräumt.<byte value="xd"/>
 Geben Sie Ihren Namen ein:</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A status bar panel&apos;s name and value, as a screen reader reads them: &quot;Time: 00:02:54&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space or Return removes a group.</source>
+        <translation>Las flechas mueven, Espacio o Intro quita un grupo.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -53,6 +57,20 @@
             <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n bricks removed,</source>
+        <translation>
+            <numerusform>%n ladrillo quitado,</numerusform>
+            <numerusform>%n ladrillos quitados,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left.</source>
+        <translation>
+            <numerusform>Queda %n.</numerusform>
+            <numerusform>Quedan %n.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -87,6 +105,14 @@ Escriba su nombre:</numerusform>
             <numerusform>Ha eliminado %n ladrillos en un tiempo récord.<byte value="xd"/>
 Escriba su nombre:</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A status bar panel&apos;s name and value, as a screen reader reads them: &quot;Time: 00:02:54&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

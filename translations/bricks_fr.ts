@@ -7,6 +7,10 @@
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space or Return removes a group.</source>
+        <translation>Les flèches déplacent, Espace ou Entrée retire un groupe.</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -53,6 +57,20 @@
             <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n bricks removed,</source>
+        <translation>
+            <numerusform>%n brique retirée,</numerusform>
+            <numerusform>%n briques retirées,</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left.</source>
+        <translation>
+            <numerusform>%n restante.</numerusform>
+            <numerusform>%n restantes.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -87,6 +105,14 @@ Entrez votre nom&#xa0;:</numerusform>
             <numerusform>Vous avez retiré %n briques en un temps record.<byte value="xd"/>
 Entrez votre nom&#xa0;:</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A status bar panel&apos;s name and value, as a screen reader reads them: &quot;Time: 00:02:54&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
