@@ -1,46 +1,51 @@
 #include "brick_picture.h"
 
+#include "assets/artwork.h"
+
 namespace {
 
 QImage LoadPicture(const QString& name)
 {
     QImage image(QStringLiteral(":/bricks/") + name);
-    // The buffer's own format, so drawing a brick is a plain copy. The ratio that the
-    // reader takes from an "@2x" name is dropped: the painter places pictures in device pixels.
+    // The ratio that the reader takes from an "@2x" name is dropped: the painter places pictures in device pixels.
     image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The buffer's own format, so drawing a brick is a plain copy.
+QImage Opaque(const QImage& image)
+{
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
 
-const BrickPicture::Drawings& BrickPicture::Look(bool marked) const
+const BrickPicture::Drawings& BrickPicture::Pictures(bool marked) const
 {
-    Drawings& look = drawings[marked ? 1 : 0];
-    if (look.image.isNull()) {
-        const QString file = marked ? name + QStringLiteral("-symbol") : name;
-        look = {LoadPicture(file + QStringLiteral(".png")), LoadPicture(file + QStringLiteral("@2x.png"))};
+    Drawings& pictures = drawings[marked ? 1 : 0];
+    if (pictures.image.isNull()) {
+        const QString name = QStringLiteral("brick%1%2")
+                                 .arg(look + 1, 2, 10, QLatin1Char('0'))
+                                 .arg(marked ? QStringLiteral("-symbol") : QString());
+        pictures = {Opaque(LoadPicture(name + QStringLiteral(".png"))),
+                    Opaque(LoadPicture(name + QStringLiteral("@2x.png")))};
     }
-    return look;
+    return pictures;
 }
 
 const QImage& BrickPicture::Image(int pixels, bool marked) const
 {
-    const Drawings& look = Look(marked);
-    if (pixels == look.image.width()) return look.image;
-    if (pixels == look.image2x.width()) return look.image2x;
-    QImage& other = resized[marked ? 1 : 0];
-    if (other.width() != pixels) {
-        const QImage& larger = look.image2x.isNull() ? look.image : look.image2x;
-        other = larger.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .convertToFormat(QImage::Format_RGB32);
-    }
+    const Drawings& pictures = Pictures(marked);
+    if (pixels == pictures.image.width()) return pictures.image;
+    if (pixels == pictures.image2x.width()) return pictures.image2x;
+    QImage& other = drawn[marked ? 1 : 0];
+    if (other.width() != pixels) other = Opaque(Artwork::Brick(look, pixels, marked));
     return other;
 }
 
 PictureSlots BrickPicture::LoadSlots()
 {
     PictureSlots pictures;
-    for (std::size_t n = 1; n < pictures.size(); ++n)
-        pictures[n] = std::make_shared<const BrickPicture>(QStringLiteral("brick%1").arg(n, 2, 10, QLatin1Char('0')));
+    for (std::size_t n = 1; n < pictures.size(); ++n) pictures[n] = std::make_shared<const BrickPicture>(int(n) - 1);
     return pictures;
 }

@@ -9,12 +9,12 @@
 // by which of these objects a brick refers to.
 class BrickPicture {
 public:
-    // The built-in look NAME.png, with NAME@2x.png, and the same marked with the symbol of its colour,
-    // NAME-symbol.png; each is read when it is first asked for.
-    explicit BrickPicture(QString name) : name(std::move(name)) {}
-    [[nodiscard]] const QImage& Image() const { return Look(false).image; }
-    // The look for a cell of `pixels` device pixels a side: one of the drawings where it
-    // has that size, otherwise the larger one smoothly resized.
+    // Look `look` of the ten, 0 to 9: built into the program as brickNN.png with brickNN@2x.png, and the same
+    // marked with the symbol of its colour, brickNN-symbol.png, each read when it is first asked for.
+    explicit BrickPicture(int look) : look(look) {}
+    [[nodiscard]] const QImage& Image() const { return Pictures(false).image; }
+    // The look for a cell of `pixels` device pixels a side: one of the built-in pictures where it
+    // has that size, otherwise drawn afresh from its shapes.
     [[nodiscard]] const QImage& Image(int pixels, bool marked = false) const;
 
     // The ten looks built into the program, in their slots 1 to 10.
@@ -25,11 +25,11 @@ private:
     struct Drawings {
         QImage image, image2x;
     };
-    [[nodiscard]] const Drawings& Look(bool marked) const;
+    [[nodiscard]] const Drawings& Pictures(bool marked) const;
 
-    QString name;
+    int look;
     mutable std::array<Drawings, 2> drawings; // plain and marked
-    mutable std::array<QImage, 2> resized;    // the last other size asked for
+    mutable std::array<QImage, 2> drawn;      // the last other size asked for
 };
 
 #endif
