@@ -1,6 +1,7 @@
 // Measures inside one process, on a real X display, what the game's drawing costs: one
-// animation frame, a press until its group is on screen, and the pacing of a whole move.
-// Prints table rows for run.sh: figure, target and measured value, tab-separated.
+// animation frame, a press until its group is on screen, and the pacing of a whole move, at
+// zooms of 100, 200 and 400 %. Prints table rows for run.sh: figure, target and measured value,
+// tab-separated.
 #include "board/collapse.h"
 #include "fixture.h"
 
@@ -22,18 +23,34 @@ double Now()
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - origin).count();
 }
 
-void Row(const char* figure, const char* target, const QString& measured)
+void Row(const QString& figure, const QString& target, const QString& measured)
 {
-    std::printf("%s\t%s\t%s\n", figure, target, qPrintable(measured));
+    std::printf("%s\t%s\t%s\n", qPrintable(figure), qPrintable(target), qPrintable(measured));
 }
 
-QString MedianAndWorst(std::vector<double> ms)
+double Median(std::vector<double> ms)
 {
     std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+QString MedianAndWorst(const std::vector<double>& ms)
+{
     return QStringLiteral("%1 ms median, %2 ms worst (%3)")
-        .arg(ms[ms.size() / 2], 0, 'f', 3)
-        .arg(ms.back(), 0, 'f', 3)
+        .arg(Median(ms), 0, 'f', 3)
+        .arg(*std::max_element(ms.begin(), ms.end()), 0, 'f', 3)
         .arg(ms.size());
+}
+
+QString Percent(double zoom)
+{
+    return QStringLiteral("%1 %").arg(qRound(zoom * 100));
+}
+
+// At 100 % the figure's own target; zoomed, no more than the pixels grow.
+QString Target(double zoom, const char* normal)
+{
+    return zoom == 1 ? normal : QStringLiteral("<= %1 x the 100 % one").arg(zoom * zoom);
 }
 
 // A moment both on the steady clock and as the ticks the animation read last.
@@ -67,9 +84,9 @@ public:
         slept = true;
         sampleStart = Now();
     }
-    void Present(const QImage& picture) override
+    void Present(const QImage& picture, const QRect& changed) override
     {
-        surface.Present(picture);
+        surface.Present(picture, changed);
         frames.push_back({Now(), reading});
         costs.push_back(frames.back().at - sampleStart);
     }
@@ -87,10 +104,12 @@ private:
     double sampleStart = 0;
 };
 
-// The game's painter and animator on a BoardSurface, the central widget of a shown window.
+// The game's painter and animator on a BoardSurface, the central widget of a shown window, at a zoom.
 struct AnimationBench {
-    explicit AnimationBench(Ticks* system) : probe(*surface, system)
+    AnimationBench(Ticks* system, double zoom) : probe(*surface, system), painter(probe, 1, zoom)
     {
+        surface->SetZoom(zoom);
+        painter.UseScale(zoom, surface->devicePixelRatioF());
         window.setCentralWidget(surface);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was not shown");
@@ -122,13 +141,14 @@ struct AnimationBench {
     QMainWindow window;
     BoardSurface* surface = new BoardSurface;
     Probe probe;
-    BoardPainter painter{probe, surface->devicePixelRatioF()};
+    BoardPainter painter;
     Animator animator{painter, probe};
 };
 
-void FrameCosts()
+// The median frame of each kind, to set the zooms' against each other.
+std::vector<double> FrameCosts(double zoom)
 {
-    AnimationBench bench(nullptr);
+    AnimationBench bench(nullptr, zoom);
     const auto frames
         = [&bench](const std::function<bool(int, int)>& filled, void (Animator::*animate)(BrickCollection&)) {
               std::vector<double> costs;
@@ -138,44 +158,52 @@ void FrameCosts()
                   (bench.animator.*animate)(animate == &Animator::AnimateSlide ? slide : fall);
                   costs.insert(costs.end(), bench.probe.costs.begin(), bench.probe.costs.end());
               }
-              return MedianAndWorst(costs);
+              return costs;
           };
-    Row("Frame, slide of 126 bricks", "< 0.5 ms median",
-        frames([](int column, int) { return column != 0; }, &Animator::AnimateSlide));
-    Row("Frame, fall of 13 x 10 bricks", "< 0.5 ms median",
-        frames([](int, int row) { return row < BoardRows - 1; }, &Animator::AnimateFall));
+    const std::vector<double> slide = frames([](int column, int) { return column != 0; }, &Animator::AnimateSlide);
+    const std::vector<double> fall = frames([](int, int row) { return row < BoardRows - 1; }, &Animator::AnimateFall);
+    Row("Frame, slide of 126 bricks, " + Percent(zoom), Target(zoom, "< 0.5 ms median"), MedianAndWorst(slide));
+    Row("Frame, fall of 13 x 10 bricks, " + Percent(zoom), Target(zoom, "< 0.5 ms median"), MedianAndWorst(fall));
+    return {Median(slide), Median(fall)};
 }
 
-void PressLatency()
+// The median press.
+double PressLatency(double zoom)
 {
     GameFixture f;
     f.window.show();
     if (!QTest::qWaitForWindowExposed(&f.window)) qFatal("the window was not shown");
+    for (double shown = 1; shown < zoom; shown += 0.5) f.Choose("mnuViewZoomIn");
+    if (f.window.Surface().Zoom() != zoom) qFatal("the screen is too small for the zoom");
     f.StartFrom(QStringList(BoardRows, QStringLiteral("1111111111")));
     QWidget* board = f.window.centralWidget();
     const QPoint off(-8, -8);
+    const int pixels = f.window.Surface().Picture().width() / BoardColumns; // a cell's side
+    const QImage& pressed = f.window.Pictures()[1 + ColourCount]->Image(pixels);
     std::vector<double> ms;
     for (int n = 0; n < 200; ++n) {
-        const QPoint cell(CellLeft(n % CellCount) + 16, CellTop(n % CellCount) + 16);
+        const int cell = n % CellCount;
         const double start = Now();
-        QTest::mousePress(board, Qt::LeftButton, {}, cell);
+        QTest::mousePress(board, Qt::LeftButton, {}, f.window.Surface().CellArea(cell).center());
         ms.push_back(Now() - start);
         // Without this check a broken set-up would time presses that draw nothing.
-        if (f.window.Surface().Picture().pixel(cell) != f.window.Pictures()[1 + ColourCount]->Image().pixel(16, 16))
+        const QPoint middle(ColumnOf(cell) * pixels + pixels / 2, RowOf(cell) * pixels + pixels / 2);
+        if (f.window.Surface().Picture().pixel(middle) != pressed.pixel(pixels / 2, pixels / 2))
             qFatal("the pressed group is not shown");
         QTest::mouseMove(board, off); // off the group: it turns back, so the release removes nothing
         QTest::mouseRelease(board, Qt::LeftButton, {}, off);
         QCoreApplication::processEvents();
     }
-    Row("Press to presented, 140-brick group", "< 1 ms", MedianAndWorst(ms));
+    Row("Press to presented, 140-brick group, " + Percent(zoom), Target(zoom, "< 1 ms"), MedianAndWorst(ms));
+    return Median(ms);
 }
 
 // A brick falling the whole 13 rows, then the slide stage every move has: 14 stages.
-void Pacing()
+void Pacing(double zoom)
 {
     constexpr int Moves = 3;
     SystemTicks system;
-    AnimationBench bench(&system);
+    AnimationBench bench(&system, zoom);
     std::vector<double> stages;
     std::vector<std::uint32_t> stageTicks;
     double slowest = 1e9, fastest = 0;
@@ -199,9 +227,9 @@ void Pacing()
     }
     const auto [shortest, longest] = std::minmax_element(stages.begin(), stages.end());
     const auto [fewest, most] = std::minmax_element(stageTicks.begin(), stageTicks.end());
-    Row("Pace of a move, real clock", "0.32 px/ms +-2 %",
+    Row("Pace of a move, real clock, " + Percent(zoom), "0.32 px/ms +-2 %",
         QStringLiteral("%1 to %2 px/ms (%3 moves)").arg(slowest, 0, 'f', 4).arg(fastest, 0, 'f', 4).arg(Moves));
-    Row("Stage, start to last frame", "99 to 110 ms each",
+    Row("Stage, start to last frame, " + Percent(zoom), "99 to 110 ms each",
         QStringLiteral("%1 to %2 ms (%3 stages); %4 to %5 in ticks")
             .arg(*shortest, 0, 'f', 1)
             .arg(*longest, 0, 'f', 1)
@@ -215,8 +243,21 @@ void Pacing()
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    FrameCosts();
-    PressLatency();
-    Pacing();
+    std::vector<double> normal; // the medians at 100 %: the slide's frame, the fall's and the press
+    for (const double zoom : {1.0, 2.0, 4.0}) {
+        std::vector<double> medians = FrameCosts(zoom);
+        medians.push_back(PressLatency(zoom));
+        Pacing(zoom);
+        if (zoom == 1) {
+            normal = medians;
+            continue;
+        }
+        Row("Slide frame, fall frame, press at " + Percent(zoom) + " / at 100 %",
+            QStringLiteral("<= %1, as the pixels").arg(zoom * zoom),
+            QStringLiteral("%1, %2, %3")
+                .arg(medians[0] / normal[0], 0, 'f', 1)
+                .arg(medians[1] / normal[1], 0, 'f', 1)
+                .arg(medians[2] / normal[2], 0, 'f', 1));
+    }
     return 0;
 }

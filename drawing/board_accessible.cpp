@@ -1,10 +1,12 @@
 #include "board_accessible.h"
 
 #include "board_surface.h"
+#include "pointer_tracker.h"
 
 #include <QPointer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +33,8 @@ public:
     void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override
     {
-        return {board->mapToGlobal(QPoint(CellLeft(cell), CellTop(cell))), QSize(CellSize, CellSize)};
+        const QRect area = board->CellArea(cell);
+        return {board->mapToGlobal(area.topLeft()), area.size()};
     }
     [[nodiscard]] QAccessible::State state() const override
     {
@@ -147,8 +150,8 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
-    const QPoint at = Board()->mapFromGlobal(QPoint(x, y));
-    return Board()->rect().contains(at) ? child(at.y() / CellSize * BoardColumns + at.x() / CellSize) : nullptr;
+    const QPointF at = QPointF(Board()->mapFromGlobal(QPoint(x, y))) / Board()->Zoom();
+    return child(PointerTracker::GetIndex(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
 }
 
 QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const

@@ -10,19 +10,22 @@
 
 const QColor BoardPainter::BackColor(100, 135, 220);
 
-BoardPainter::BoardPainter(Screen& screen, qreal devicePixelRatio) : screen(screen)
+BoardPainter::BoardPainter(Screen& screen, qreal devicePixelRatio, qreal zoom) : screen(screen)
 {
-    UseDevicePixelRatio(devicePixelRatio);
+    UseScale(zoom, devicePixelRatio);
 }
 
-bool BoardPainter::UseDevicePixelRatio(qreal ratio)
+bool BoardPainter::UseScale(qreal newZoom, qreal devicePixelRatio)
 {
-    const int pixels = std::max(1, static_cast<int>(std::lround(CellSize * ratio)));
-    if (pixels == cellPixels) return false;
+    const int pixels = std::max(1, static_cast<int>(std::lround(CellSize * newZoom * devicePixelRatio)));
+    if (pixels == cellPixels && newZoom == zoom) return false;
     cellPixels = pixels;
+    zoom = newZoom;
     buffer = QImage(BoardColumns * cellPixels, BoardRows * cellPixels, QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(static_cast<qreal>(cellPixels) / CellSize);
+    // Its size in points is the zoomed board's.
+    buffer.setDevicePixelRatio(cellPixels / (CellSize * zoom));
     buffer.fill(BackColor);
+    changed = buffer.rect();
     return true;
 }
 
@@ -59,23 +62,29 @@ void BoardPainter::EraseBricks(const BrickCollection& bricks)
 
 void BoardPainter::ShowBuffer()
 {
-    screen.Present(buffer);
+    screen.Present(buffer, changed);
+    changed = QRect();
 }
 
-void BoardPainter::PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top) const
+void BoardPainter::PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top)
 {
-    painter.drawImage(PixelAt(left, top), picture->Image(cellPixels, symbols));
+    const QRect cell = CellPixels(left, top);
+    painter.drawImage(cell.topLeft(), picture->Image(cellPixels, symbols));
+    changed |= cell;
 }
 
-void BoardPainter::FillCell(QPainter& painter, float left, float top) const
+void BoardPainter::FillCell(QPainter& painter, float left, float top)
 {
-    painter.fillRect(QRect(PixelAt(left, top), QSize(cellPixels, cellPixels)), BackColor);
+    const QRect cell = CellPixels(left, top);
+    painter.fillRect(cell, BackColor);
+    changed |= cell;
 }
 
-QPoint BoardPainter::PixelAt(float left, float top) const
+QRect BoardPainter::CellPixels(float left, float top) const
 {
     const double scale = static_cast<double>(cellPixels) / CellSize;
-    return {static_cast<int>(std::lround(left * scale)), static_cast<int>(std::lround(top * scale))};
+    return {static_cast<int>(std::lround(left * scale)), static_cast<int>(std::lround(top * scale)), cellPixels,
+            cellPixels};
 }
 
 // A painter on the buffer itself would count in logical pixels and scale them by its

@@ -13,22 +13,25 @@ class QPainter;
 class Screen {
 public:
     virtual ~Screen() = default;
-    virtual void Present(const QImage& picture) = 0;
+    // `changed` says where, in the picture's pixels, it differs from the one presented last; all of it for a
+    // picture of another size.
+    virtual void Present(const QImage& picture, const QRect& changed) = 0;
 };
 
 // All drawing goes into an off-screen buffer, which the screen sees only through
 // ShowBuffer, so the window never shows a half-drawn step. Positions are in the board's
-// pixels; the buffer has the screen's density, with its device pixel ratio set to match.
+// pixels, each shown `zoom` points wide; the buffer has the screen's density, with its
+// device pixel ratio set to match.
 class BoardPainter {
 public:
-    explicit BoardPainter(Screen& screen, qreal devicePixelRatio = 1);
+    explicit BoardPainter(Screen& screen, qreal devicePixelRatio = 1, qreal zoom = 1);
 
     // The colour of an empty cell.
     static const QColor BackColor;
 
-    // Whether the ratio called for a new buffer, which is then blank until the next Render.
-    // The ratio is rounded so that a cell is a whole number of device pixels.
-    bool UseDevicePixelRatio(qreal ratio);
+    // Whether the zoom or the ratio called for a new buffer, which is then blank until the next Render.
+    // A cell is a whole number of device pixels.
+    bool UseScale(qreal zoom, qreal devicePixelRatio);
 
     // Whether bricks are drawn marked with the symbol of their colour, from the next drawing on.
     void ShowSymbols(bool on) { symbols = on; }
@@ -41,14 +44,16 @@ public:
     [[nodiscard]] const QImage& Buffer() const { return buffer; }
 
 private:
-    void PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top) const;
-    void FillCell(QPainter& painter, float left, float top) const;
-    [[nodiscard]] QPoint PixelAt(float left, float top) const;
+    void PaintPicture(QPainter& painter, const PictureRef& picture, float left, float top);
+    void FillCell(QPainter& painter, float left, float top);
+    [[nodiscard]] QRect CellPixels(float left, float top) const;
     [[nodiscard]] QImage DevicePixels();
 
     int cellPixels = 0; // a cell's side in device pixels
+    qreal zoom = 1;
     bool symbols = false;
     QImage buffer;
+    QRect changed; // drawn since the last ShowBuffer, in device pixels
     Screen& screen;
 };
 

@@ -4,13 +4,16 @@
 #include "platform/key_state.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
+
 #include <QPainter>
+#include <cstring>
 
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
 {
     // Every pixel is covered by the picture: nothing underneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(BoardWidth, BoardHeight);
+    SetZoom(1);
     setFocusPolicy(Qt::StrongFocus);
     // Before anything asks for this board's interface, which is then kept.
     BoardAccessible::Install();
@@ -19,11 +22,34 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     setAccessibleDescription(tr("Arrow keys move, Space or Return removes a group."));
 }
 
-void BoardSurface::Present(const QImage& picture)
+void BoardSurface::SetZoom(qreal newZoom)
 {
-    // Shares the buffer's pixels until the next drawing into it, which copies them.
-    this->picture = picture;
-    repaint();
+    zoom = newZoom;
+    setFixedSize(qRound(BoardWidth * zoom), qRound(BoardHeight * zoom));
+}
+
+QRect BoardSurface::CellArea(int cell) const
+{
+    return {QPoint(CellLeft(cell), CellTop(cell)) * zoom, QSize(CellSize, CellSize) * zoom};
+}
+
+void BoardSurface::Present(const QImage& newPicture, const QRect& changed)
+{
+    // A copy of its own, never shared with the buffer: the next drawing into that would copy all of it, each frame.
+    if (picture.size() != newPicture.size() || picture.devicePixelRatio() != newPicture.devicePixelRatio()) {
+        picture = newPicture.copy();
+        repaint();
+        return;
+    }
+    const QRect part = changed & picture.rect();
+    const auto rowBytes = static_cast<std::size_t>(part.width()) * sizeof(QRgb);
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        std::memcpy(picture.scanLine(y) + part.left() * sizeof(QRgb),
+                    newPicture.constScanLine(y) + part.left() * sizeof(QRgb), rowBytes);
+    }
+    repaint(
+        QRectF(QRectF(part).topLeft() / picture.devicePixelRatio(), QRectF(part).size() / picture.devicePixelRatio())
+            .toAlignedRect());
 }
 
 void BoardSurface::ShowCursor(int cell)
@@ -53,11 +79,14 @@ void BoardSurface::paintEvent(QPaintEvent* event)
         // The picture's device pixel ratio sizes it to the board; Qt clips to the exposed area.
         painter.drawImage(QPoint(0, 0), picture);
     }
-    if (cursor < 0) return;
-    // A black frame and a white one inside it: one of the two stands out against every look and the
-    // board. Whole pixels wide, so it stays sharp at any density.
-    const QRect outer(CellLeft(cursor), CellTop(cursor), CellSize, CellSize);
-    const QRect middle = outer.adjusted(2, 2, -2, -2), inner = middle.adjusted(2, 2, -2, -2);
+    if (cursor < 0 || picture.isNull()) return;
+    // A black frame and a white one inside it, each two of the board's pixels wide: one of the two stands out against
+    // every look and the board. In whole device pixels, so it stays sharp at any density and zoom.
+    const qreal ratio = picture.devicePixelRatio();
+    painter.scale(1 / ratio, 1 / ratio);
+    const int cell = picture.width() / BoardColumns, line = std::max(1, qRound(2.0 * cell / CellSize));
+    const QRect outer(ColumnOf(cursor) * cell, RowOf(cursor) * cell, cell, cell);
+    const QRect middle = outer.adjusted(line, line, -line, -line), inner = middle.adjusted(line, line, -line, -line);
     painter.setClipRegion(QRegion(outer).subtracted(middle));
     painter.fillRect(outer, Qt::black);
     painter.setClipRegion(QRegion(middle).subtracted(inner));
@@ -79,14 +108,13 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     emit MouseUp(event->button(), PositionOf(*event));
 }
 
-QPointF BoardSurface::PositionOf(const QMouseEvent& event)
+QPointF BoardSurface::PositionOf(const QMouseEvent& event) const
 {
     // At a scale factor other than 1 the pointer lies between points. Some versions of Qt hand a widget its
     // position rounded to a whole point, which can be the next cell's; the position in the window keeps the
     // fraction, which is put back.
     const QPointF position = event.position(), inWindow = event.scenePosition();
-    if (position != position.toPoint()) return position;
-    return position + (inWindow - inWindow.toPoint());
+    return (position == position.toPoint() ? position + (inWindow - inWindow.toPoint()) : position) / zoom;
 }
 
 void BoardSurface::keyPressEvent(QKeyEvent* event)
@@ -114,4 +142,14 @@ void BoardSurface::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     emit FocusLost();
+}
+
+void BoardSurface::wheelEvent(QWheelEvent* event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) return QWidget::wheelEvent(event);
+    // A touchpad turns it a little at a time.
+    wheel += event->angleDelta().y();
+    const int steps = wheel / QWheelEvent::DefaultDeltasPerStep;
+    wheel -= steps * QWheelEvent::DefaultDeltasPerStep;
+    if (steps != 0) emit ZoomWheel(steps);
 }

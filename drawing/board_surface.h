@@ -8,18 +8,23 @@
 #include <functional>
 
 // The board area of the window: shows the last presented picture with the keyboard's cursor over
-// it, reports the mouse in its own pixels and the board's keys, and tells assistive technology
-// about its cells.
+// it, reports the mouse in the board's pixels and the board's keys, and tells assistive technology
+// about its cells. The board is shown zoomed, each of its pixels `Zoom()` points wide.
 class BoardSurface final : public QWidget, public Screen {
     Q_OBJECT
 
 public:
     explicit BoardSurface(QWidget* parent = nullptr);
 
-    // Repaints at once, without returning to the event loop: the animations present
-    // frame after frame while they keep the thread busy.
-    void Present(const QImage& picture) override;
+    // Takes the changed part of the picture and repaints it at once, without returning to the event loop: the
+    // animations present frame after frame while they keep the thread busy.
+    void Present(const QImage& picture, const QRect& changed) override;
     [[nodiscard]] const QImage& Picture() const { return picture; }
+
+    void SetZoom(qreal zoom);
+    [[nodiscard]] qreal Zoom() const { return zoom; }
+    // Where the cell is shown, in points of this widget.
+    [[nodiscard]] QRect CellArea(int cell) const;
 
     // The cell framed as the keyboard's cursor, or -1 for none; assistive technology follows it as the focus.
     void ShowCursor(int cell);
@@ -38,6 +43,8 @@ signals:
     // The board's keys: the arrows, Space, Return, Enter and Escape.
     void Key(int key, bool down, bool autoRepeat);
     void FocusLost();
+    // The wheel turned with Ctrl held, in whole steps: up is positive.
+    void ZoomWheel(int steps);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,15 +54,18 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
-    // Where the pointer is on the board, to the fraction of a point.
-    [[nodiscard]] static QPointF PositionOf(const QMouseEvent& event);
+    // Where the pointer is on the board, in its pixels, to the fraction of a point.
+    [[nodiscard]] QPointF PositionOf(const QMouseEvent& event) const;
     // Whether the event is one of the board's keys, sent on as Key.
     bool TakeKey(QKeyEvent* event, bool down);
 
     QImage picture;
     int cursor = -1;
+    qreal zoom = 1;
+    int wheel = 0; // eighths of a degree turned with Ctrl held, short of a whole step
 };
 
 #endif

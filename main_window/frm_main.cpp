@@ -72,6 +72,9 @@ void frmMain::ConnectBoard()
     connect(surface, &BoardSurface::Key, this,
             [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
     connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.FocusLost(); });
+    connect(surface, &BoardSurface::ZoomWheel, this, [this](int steps) {
+        ChangeZoom(std::clamp(zoom + steps * ViewSettings::ZoomStep, ViewSettings::NormalZoom, LargestFittingZoom()));
+    });
     surface->DescribeCell = [this](int cell) { return keyboard.Describe(cell); };
     // Keys go to the board from the start, without a click first.
     surface->setFocus();
@@ -100,6 +103,16 @@ void frmMain::CreateMenus()
         = addItem(mnuView, QStringLiteral("mnuViewSymbols"), tr("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
     mnuViewSymbols->setCheckable(true);
     mnuViewSymbols->setChecked(view.Symbols());
+    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewLine1"));
+    // The shortcuts of the desktops' guidelines; Qt takes the keypad's +, - and 0 for them too.
+    mnuViewZoomIn = addItem(mnuView, QStringLiteral("mnuViewZoomIn"), tr("Zoom &in"), &frmMain::mnuViewZoomIn_Click);
+    mnuViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuViewZoomOut
+        = addItem(mnuView, QStringLiteral("mnuViewZoomOut"), tr("Zoom &out"), &frmMain::mnuViewZoomOut_Click);
+    mnuViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuViewNormalSize
+        = addItem(mnuView, QStringLiteral("mnuViewNormalSize"), tr("&Normal size"), &frmMain::mnuViewNormalSize_Click);
+    mnuViewNormalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
 }
@@ -133,8 +146,8 @@ void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     // Only now is the screen the window is on known for sure; moving to another may change the density.
-    MatchScreenDensity();
-    connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::MatchScreenDensity, Qt::UniqueConnection);
+    MatchScreen();
+    connect(windowHandle(), &QWindow::screenChanged, this, &frmMain::MatchScreen, Qt::UniqueConnection);
     connect(windowHandle(), &QWindow::windowStateChanged, this, &frmMain::RefuseMaximized, Qt::UniqueConnection);
     // The first showing counts as an activation, also where no window manager activates.
     if (!event->spontaneous()) Form_Activate();
@@ -203,9 +216,45 @@ void frmMain::BeginPlay()
     ShowBricksLeft();
 }
 
-void frmMain::MatchScreenDensity()
+void frmMain::MatchScreen()
 {
-    if (painter.UseDevicePixelRatio(surface->devicePixelRatioF())) RedrawBoard();
+    ApplyZoom(std::min(view.Zoom(), LargestFittingZoom()));
+}
+
+int frmMain::LargestFittingZoom() const
+{
+    const QSize area = screen()->availableGeometry().size();
+    const QSize around = frameGeometry().size() - surface->size();
+    int largest = ViewSettings::NormalZoom;
+    for (int percent = largest; percent <= ViewSettings::LargestZoom; percent += ViewSettings::ZoomStep) {
+        const QSize window = around + QSize(BoardWidth, BoardHeight) * (percent / 100.0);
+        if (window.width() <= area.width() && window.height() <= area.height()) largest = percent;
+    }
+    return largest;
+}
+
+void frmMain::ApplyZoom(int percent)
+{
+    zoom = percent;
+    surface->SetZoom(zoom / 100.0);
+    if (painter.UseScale(zoom / 100.0, surface->devicePixelRatioF())) RedrawBoard();
+    FitWindow();
+    KeepInsideScreen();
+    OfferZoomSteps();
+}
+
+void frmMain::OfferZoomSteps()
+{
+    mnuViewZoomIn->setEnabled(zoom < LargestFittingZoom());
+    mnuViewZoomOut->setEnabled(zoom > ViewSettings::NormalZoom);
+    mnuViewNormalSize->setEnabled(zoom > ViewSettings::NormalZoom);
+}
+
+void frmMain::ChangeZoom(int percent)
+{
+    if (percent == zoom || percent < ViewSettings::NormalZoom || percent > LargestFittingZoom()) return;
+    ApplyZoom(percent);
+    KeepChoice(view.SaveZoom(percent));
 }
 
 void frmMain::RedrawBoard()
@@ -281,6 +330,7 @@ void frmMain::mnuViewStatusbar_Click()
     // The item has flipped its own check mark already; the status bar follows it.
     statusBar()->setVisible(mnuViewStatusbar->isChecked());
     FitWindow();
+    OfferZoomSteps();
 }
 
 void frmMain::mnuViewHighScore_Click()
@@ -294,8 +344,27 @@ void frmMain::mnuViewSymbols_Click()
     // The item has flipped its own check mark already; the board and the kept choice follow it.
     painter.ShowSymbols(mnuViewSymbols->isChecked());
     RedrawBoard();
-    if (!view.SaveSymbols(mnuViewSymbols->isChecked())) {
-        services.dialogs.MsgBox(this, tr("Your choice could not be kept: the settings file cannot be written."),
-                                MessageStyle::OkWarning, QString());
-    }
+    KeepChoice(view.SaveSymbols(mnuViewSymbols->isChecked()));
+}
+
+void frmMain::mnuViewZoomIn_Click()
+{
+    ChangeZoom(zoom + ViewSettings::ZoomStep);
+}
+
+void frmMain::mnuViewZoomOut_Click()
+{
+    ChangeZoom(zoom - ViewSettings::ZoomStep);
+}
+
+void frmMain::mnuViewNormalSize_Click()
+{
+    ChangeZoom(ViewSettings::NormalZoom);
+}
+
+void frmMain::KeepChoice(bool saved)
+{
+    if (saved) return;
+    services.dialogs.MsgBox(this, tr("Your choice could not be kept: the settings file cannot be written."),
+                            MessageStyle::OkWarning, QString());
 }

@@ -61,8 +61,18 @@ private:
     void KeepInsideScreen();
     // The size is fixed, so a maximised state is asked away at once.
     void RefuseMaximized(Qt::WindowState state);
-    // Draws the board at the density of the screen the window is on.
-    void MatchScreenDensity();
+    // Shows the board at the density of the screen the window is on, and at the zoom the player chose where the
+    // window fits on it, otherwise the largest that fits.
+    void MatchScreen();
+    // The largest zoom, in percent, at which the window fits inside the screen's available area.
+    [[nodiscard]] int LargestFittingZoom() const;
+    // Shows the board at the zoom, the window fitted around it, and offers the other zooms that fit.
+    void ApplyZoom(int percent);
+    void OfferZoomSteps();
+    // The player's choice of zoom, shown and kept.
+    void ChangeZoom(int percent);
+    // Tells the player when a choice of the View menu could not be kept for the next run.
+    void KeepChoice(bool saved);
     // Draws the whole board anew, a group shown pressed included.
     void RedrawBoard();
     void Timer_Timer();
@@ -75,6 +85,9 @@ private:
     void mnuViewStatusbar_Click();
     void mnuViewHighScore_Click();
     void mnuViewSymbols_Click();
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuViewNormalSize_Click();
 
     // GameFlow
     [[nodiscard]] double StartTime() const override { return startTime; }
@@ -98,8 +111,12 @@ private:
     QTimer* Timer;
     QAction* mnuViewStatusbar = nullptr;
     QAction* mnuViewSymbols = nullptr;
+    QAction* mnuViewZoomIn = nullptr;
+    QAction* mnuViewZoomOut = nullptr;
+    QAction* mnuViewNormalSize = nullptr;
     frmHighScore* highScore = nullptr;
     double startTime = 0;
+    int zoom = ViewSettings::NormalZoom; // in percent
     bool askBeforeClosing = true;
 };
 

@@ -14,6 +14,12 @@ public:
     // False when the choice could not be written.
     bool SaveSymbols(bool on);
 
+    // The board's zoom in percent: the steps from normal to largest, a step apart.
+    static constexpr int NormalZoom = 100, ZoomStep = 50, LargestZoom = 400;
+    // Normal unless a step is stored, as written by SaveZoom.
+    [[nodiscard]] int Zoom() const;
+    bool SaveZoom(int percent);
+
 private:
     SettingsStore& store;
 };

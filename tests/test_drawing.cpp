@@ -13,7 +13,7 @@ namespace {
 
 class RecordingScreen final : public Screen {
 public:
-    void Present(const QImage& picture) override { frames.append(picture.copy()); }
+    void Present(const QImage& picture, const QRect&) override { frames.append(picture.copy()); }
     QList<QImage> frames;
 };
 

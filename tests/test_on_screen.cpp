@@ -45,16 +45,15 @@ private:
     }
 
 private slots:
-    // The whole window on the 1280 x 1024 screen: at its design place, the board's corner at (271, 81), where it
-    // fits; at twice the size, moved up just enough. The status bar right under the board, as the widget draws it.
+    // The whole window on the screen, at its design place, the board's corner at (271, 81). The status bar right under
+    // the board, as the widget draws it.
     void initTestCase()
     {
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         const QRect screen = f.window.screen()->availableGeometry(), window = f.window.frameGeometry();
         const QPoint board = f.window.Surface().mapToGlobal(QPoint(0, 0));
-        QVERIFY(screen.contains(window) && board.x() == 271
-                && (ratio < 2 ? board.y() == 81 : window.bottom() == screen.bottom()));
+        QVERIFY(screen.contains(window) && board == QPoint(271, 81));
         QCOMPARE(f.window.statusBar()->mapToGlobal(QPoint(0, 0)).y(), board.y() + BoardHeight);
         if (ratio == 1 || ratio == 2) // where Qt draws whole pixels
             QTRY_COMPARE_WITH_TIMEOUT(Shown(*f.window.statusBar()), Plain(f.window.statusBar()->grab().toImage()),
@@ -95,22 +94,46 @@ private slots:
         QCOMPARE(f.window.Game().BricksLeft, 10);
     }
 
-    // A press on a cell's last device pixel is on that cell, the next pixel on the next cell: at twice the size, the
-    // two halves of one point. Where a point is no whole number of device pixels, the board's place on the screen
-    // is not known to the pixel.
-    void pressOnACellsLastPixel()
+    // Zoomed in while the window fits the screen, and back: the window as wide as the zoomed board, on the screen,
+    // moved up where it would stick out; the cells as presented; a press on a cell's last device pixel on that cell,
+    // the next pixel on the next cell, where the board lies on whole device pixels. A window opening at a zoom kept
+    // from an earlier run, too large for the screen, opens at the largest that fits, and the wish stays kept.
+    void zoomedPressOnACellsLastPixel()
     {
-        if (ratio != 1 && ratio != 2) QSKIP("the board lies between device pixels");
         f.StartFrom({"1212121212"});
-        for (const int cell : {130, 131}) {
-            const QPointF at(cell == 130 ? CellSize - 1 / ratio : CellSize, 432); // the last pixel, the next
-            Pointer("mousedown 1", at);
-            QVERIFY(QAccessible::queryAccessibleInterface(f.Board())
-                        ->child(cell)
-                        ->text(QAccessible::Name)
-                        .endsWith("pressed"));
-            Pointer("mouseup 1", at);
+        const QRect screen = f.window.screen()->availableGeometry();
+        QList<qreal> zooms;
+        for (const QAction* zoomIn = f.window.findChild<QAction*>("mnuViewZoomIn");; f.Choose("mnuViewZoomIn")) {
+            const qreal zoom = f.window.Surface().Zoom();
+            zooms << zoom;
+            QVERIFY(f.window.width() == qRound(BoardWidth * zoom) && screen.contains(f.window.frameGeometry()));
+            QTRY_VERIFY_WITH_TIMEOUT(Board() == Plain(f.window.Surface().Picture()), 5000);
+            for (const int cell : {130, 131}) {
+                if (ratio != 1 && ratio != 2) break;
+                const QPointF at(CellSize * zoom - (cell == 130 ? 1 / ratio : 0), 432 * zoom); // the last, the next
+                Pointer("mousedown 1", at);
+                // A screen reader or a magnifier finds the cell at its last point, or the next one's first, too.
+                QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
+                const QPoint point
+                    = f.Board()->mapToGlobal(QPoint(qRound(CellSize * zoom) - (cell == 130), 432 * zoom));
+                QVERIFY(board->child(cell)->text(QAccessible::Name).endsWith("pressed")
+                        && board->childAt(point.x(), point.y()) == board->child(cell)
+                        && board->child(cell)->rect().contains(point));
+                Pointer("mouseup 1", at);
+            }
+            if (!zoomIn->isEnabled()) break;
         }
+        QCOMPARE(zooms.last(), ratio == 1 ? 2 : ratio == 2 ? 1.5 : 1); // 100 % more would not fit
+        if (ratio == 2) QCOMPARE(f.window.frameGeometry().bottom(), screen.bottom());
+        f.Choose("mnuViewNormalSize");
+        QCOMPARE(f.window.width(), BoardWidth);
+
+        GameFixture kept;
+        kept.store.Change("Vondrel", "View", [](SettingsStore::Section& view) { view.Set("Zoom", "400"); });
+        kept.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&kept.window));
+        QCOMPARE(kept.window.Surface().Zoom(), zooms.last());
+        QCOMPARE(kept.store.GetSetting("Vondrel", "View", "Zoom", QString()), "400");
     }
 
     // A held key's release counts once the X server has the key up: one that comes while it is down, without its

@@ -2,6 +2,7 @@
 // screen readers see. Play itself is in test_play; the kept choice of colour symbols in the real program's test.
 #include "fixture.h"
 
+#include "main_window/view_settings.h"
 #include "platform/desktop_motion.h"
 #include "platform/translations.h"
 #include "scores/frm_high_score.h"
@@ -120,6 +121,20 @@ private slots:
         QVERIFY(!changes[0][0].toBool() && changes[1][0].toBool() && motion.Reduced());
     }
 
+    // The zoom kept from an earlier run: a step from 100 to 400 %, 50 apart, written as SaveZoom writes it; anything
+    // else stored counts as 100.
+    void keptZoom()
+    {
+        GameFixture f;
+        const std::pair<const char*, int> kept[]{{"150", 150},   {"400", 400},  {"175", 100},        {"450", 100},
+                                                 {"50", 100},    {"0150", 100}, {" 150", 100},       {"150%", 100},
+                                                 {"1.5e2", 100}, {"-150", 100}, {"4294967446", 100}, {"", 100}};
+        for (const auto& [text, percent] : kept) {
+            f.store.Change("Vondrel", "View", [&](SettingsStore::Section& view) { view.Set("Zoom", text); });
+            QCOMPARE(ViewSettings(f.store).Zoom(), percent);
+        }
+    }
+
     // In the desktop's language: the menus, the questions of an exit refused and of a game won with the name prompt,
     // Qt's own buttons, the high-score headings and a cell as a screen reader hears it. English, C and a language
     // with no translation get the texts as written, and the record is the same file in every language.
@@ -129,7 +144,8 @@ private slots:
         QTest::addColumn<QString>("menus");
         QTest::addColumn<QString>("dialogues");
         QTest::addColumn<QString>("words");
-        const QString menus = "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols";
+        const QString menus = "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols - Zoom &in "
+                              "Zoom &out &Normal size";
         const QString asked = "exit name 140 new",
                       words = "&Yes Left: Time: Name: Red brick, column 1, row 14, group of 2 Bricks left: 2";
         QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << menus << asked << words;
@@ -137,20 +153,21 @@ private slots:
         QTest::newRow("Italian, then none") << QStringList{"it-IT"} << menus << asked << words;
         // clang-format off
         QTest::newRow("German") << QStringList{"de-DE"}
-            << "&Datei &Neues Spiel &Wiederholen - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole"
+            << "&Datei &Neues Spiel &Wiederholen - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole - "
+               "Ver&größern Ver&kleinern &Originalgröße"
             << "Möchten Sie das Spiel beenden?|Sie haben 140 Steine in Bestzeit abgeräumt.\r\nGeben Sie Ihren "
                "Namen ein:|Möchten Sie ein neues Spiel beginnen?"
             << "&Ja Rest: Zeit: Name: Roter Stein, Spalte 1, Zeile 14, Gruppe von 2 Verbleibende Steine: 2";
         QTest::newRow("French") << QStringList{"fr-FR"}
             << "&Fichier &Nouvelle partie &Réessayer - &Quitter &Affichage &Barre d’état* &Meilleurs temps "
-               "Symboles de &couleur"
+               "Symboles de &couleur - Zoom &avant Zoom a&rrière &Taille normale"
             << "Voulez-vous quitter\u00a0?|Vous avez retiré 140 briques en un temps record.\r\nEntrez votre "
                "nom\u00a0:|Voulez-vous commencer une nouvelle partie\u00a0?"
             << "&Oui Nb\u00a0: Temps\u00a0: Nom\u00a0: Brique rouge, colonne 1, ligne 14, groupe de 2 Briques "
                "restantes\u00a0: 2";
         QTest::newRow("Spanish") << QStringList{"es-ES"}
             << "&Archivo &Nueva partida &Reintentar - &Salir &Ver &Barra de estado* &Mejores tiempos "
-               "Símbolos de &color"
+               "Símbolos de &color - &Acercar Ale&jar &Tamaño normal"
             << "¿Desea salir?|Ha eliminado 140 ladrillos en un tiempo récord.\r\nEscriba su nombre:|"
                "¿Desea jugar una nueva partida?"
             << "&Sí N.º: Tiempo: Nombre: Ladrillo rojo, columna 1, fila 14, grupo de 2 Ladrillos restantes: 2";

@@ -2,12 +2,16 @@
 # The game on Wayland in a nested weston, which draws no borders, so Qt draws the title bar
 # with a maximise button. Pressing it must leave the window of fixed size as it was and the
 # game running: weston ends a client that acknowledges a maximised size and keeps its own.
+# A zoom, which changes that size, changes none of this. The game starts zoomed to 150 %, as kept from an earlier
+# run, and zooms out to 100 %: a client cannot move its window on Wayland, and weston may have placed it where a
+# larger one would stick out.
 set -euo pipefail
 program=$1
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work
 fail() { echo "$1"; cat "$work/game.log"; exit 1; }
 trap 'kill "${game:-}" "${weston:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+BOARD_WIDTH=320 BOARD_HEIGHT=448
 
 # weston takes the pointer only on its entering the window, so it starts outside. A black
 # desktop without a panel leaves the window the only area of Qt's window colour.
@@ -15,10 +19,9 @@ xdotool mousemove 1200 1000
 printf '%s\n' '[core]' idle-time=0 '[shell]' background-color=0xff000000 panel-position=none locking=false \
     > "$work/weston.ini"
 weston --config="$work/weston.ini" --backend=x11-backend.so --use-pixman --socket=bricks \
-    --width=800 --height=700 > "$work/weston.log" 2>&1 &
+    --width=1000 --height=900 > "$work/weston.log" 2>&1 &
 weston=$!
 for _ in $(seq 100); do [ -S "$work/bricks" ] && break; sleep 0.1; done
-mkdir "$work/home"
 
 # The frame as "width height +x +y": the window colour, with the pointer's few pixels opened away.
 frame() {
@@ -29,14 +32,21 @@ frame() {
 
 # Qt's default Wayland plugin and another of its family.
 for plugin in wayland wayland-egl; do
-    HOME="$work/home" XDG_CONFIG_HOME="$work/home" WAYLAND_DISPLAY=bricks QT_QPA_PLATFORM=$plugin \
+    mkdir -p "$work/$plugin/Vondrel"
+    printf '[View]\nZoom=150\n' > "$work/$plugin/Vondrel/Vondrel.conf"
+    HOME="$work/$plugin" XDG_CONFIG_HOME="$work/$plugin" WAYLAND_DISPLAY=bricks QT_QPA_PLATFORM=$plugin \
         "$program" > "$work/game.log" 2>&1 &
     game=$!
     w=0
     for _ in $(seq 50); do read -r w h x y < <(frame before) && [ "$w" -gt 100 ] && break; sleep 0.2; done
     [ "${w:-0}" -gt 100 ] || fail "$plugin: no window"
 
-    # Qt's title bar: the maximise button's centre is 40 pixels left of the frame's right end.
+    # Zoomed out from the keyboard, the board two thirds as large; Qt's title bar, where the maximise button's
+    # centre is 40 pixels left of the frame's right end.
+    smaller="$((w - BOARD_WIDTH / 2)) $((h - BOARD_HEIGHT / 2))"
+    xdotool mousemove $((x + w / 2)) $((y + 15)) click 1 sleep 0.3 key ctrl+minus
+    for _ in $(seq 10); do read -r w h x y < <(frame zoomed) && [ "$w $h" = "$smaller" ] && break; sleep 0.2; done
+    [ "$w $h" = "$smaller" ] || fail "$plugin: zoomed out, the frame is $w $h, not $smaller"
     for click in 1 1 "--repeat 2 --delay 80 1"; do
         xdotool mousemove $((x + w - 40)) $((y + 15)) click $click
         sleep 0.5

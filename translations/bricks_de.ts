@@ -193,5 +193,17 @@ Geben Sie Ihren Namen ein:</numerusform>
         <source>Your choice could not be kept: the settings file cannot be written.</source>
         <translation>Ihre Auswahl wurde nicht gespeichert: Die Einstellungsdatei ist nicht beschreibbar.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
 </context>
 </TS>

@@ -193,5 +193,17 @@ Escriba su nombre:</numerusform>
         <source>Your choice could not be kept: the settings file cannot be written.</source>
         <translation>No se pudo guardar su elección: no se puede escribir el archivo de configuración.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Ale&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Tamaño normal</translation>
+    </message>
 </context>
 </TS>

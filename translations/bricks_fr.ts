@@ -193,5 +193,17 @@ Entrez votre nom&#xa0;:</numerusform>
         <source>Your choice could not be kept: the settings file cannot be written.</source>
         <translation>Choix non conservé&#xa0;: le fichier des paramètres ne peut pas être écrit.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal size</source>
+        <translation>&amp;Taille normale</translation>
+    </message>
 </context>
 </TS>
