@@ -28,7 +28,7 @@ public:
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && board->DescribeCell ? board->DescribeCell(cell) : QString();
+        return kind == QAccessible::Name ? board->CellName(cell) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override

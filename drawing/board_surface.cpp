@@ -64,6 +64,23 @@ void BoardSurface::ShowCursor(int cell)
     setAccessibleDescription(QString());
 }
 
+void BoardSurface::Cover(bool on)
+{
+    if (on == covered) return;
+    covered = on;
+    if (on) shownDescription = accessibleDescription();
+    const QString notice = tr("Paused. Press P or click to continue.");
+    setAccessibleDescription(on ? notice : shownDescription);
+    update();
+    Say(on ? notice : tr("Resumed."));
+}
+
+QString BoardSurface::CellName(int cell) const
+{
+    if (covered) return tr("Paused, column %1, row %2").arg(ColumnOf(cell) + 1).arg(RowOf(cell) + 1);
+    return DescribeCell ? DescribeCell(cell) : QString();
+}
+
 void BoardSurface::Say(const QString& message)
 {
     if (!QAccessible::isActive()) return;
@@ -73,6 +90,10 @@ void BoardSurface::Say(const QString& message)
 void BoardSurface::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    if (covered) {
+        PaintCover(painter);
+        return;
+    }
     if (picture.isNull()) {
         painter.fillRect(event->rect(), BoardPainter::BackColor);
     } else {
@@ -93,19 +114,54 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     painter.fillRect(middle, Qt::white);
 }
 
+void BoardSurface::PaintCover(QPainter& painter)
+{
+    // In the board's colour; the text in black, which stands out more on it than white does, at the board's zoom.
+    painter.fillRect(rect(), BoardPainter::BackColor);
+    painter.setPen(Qt::black);
+    QFont heading = font(), line = font();
+    heading.setPointSizeF(heading.pointSizeF() * 2 * zoom);
+    heading.setBold(true);
+    line.setPointSizeF(line.pointSizeF() * zoom);
+    const QRect upper(0, 0, width(), height() / 2), lower(0, height() / 2, width(), height() / 2);
+    painter.setFont(heading);
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, tr("Paused"));
+    painter.setFont(line);
+    painter.drawText(lower.adjusted(0, QFontMetrics(line).height() / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+                     tr("Press P or click to continue"));
+}
+
 void BoardSurface::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(event->button(), PositionOf(*event));
+    if (!HoldBack(*event)) emit MouseDown(event->button(), PositionOf(*event));
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)
 {
-    emit MouseMove(event->buttons(), PositionOf(*event));
+    if (!HoldBack(*event)) emit MouseMove(event->buttons(), PositionOf(*event));
 }
 
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
 {
-    emit MouseUp(event->button(), PositionOf(*event));
+    if (!HoldBack(*event)) emit MouseUp(event->button(), PositionOf(*event));
+}
+
+bool BoardSurface::HoldBack(const QMouseEvent& event)
+{
+    const bool left = event.button() == Qt::LeftButton;
+    const bool press = event.type() == QEvent::MouseButtonPress || event.type() == QEvent::MouseButtonDblClick;
+    // A press of the left button without the release of the one that uncovered the board: that release was lost.
+    if (left && press) uncovering = false;
+    if (covered && left && press) {
+        uncovering = true;
+        emit ResumeClicked();
+        return true;
+    }
+    if (uncovering && left && event.type() == QEvent::MouseButtonRelease) {
+        uncovering = false;
+        return true;
+    }
+    return covered || uncovering;
 }
 
 QPointF BoardSurface::PositionOf(const QMouseEvent& event) const
@@ -132,6 +188,7 @@ bool BoardSurface::TakeKey(QKeyEvent* event, bool down)
     static const QList<int> keys{Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,    Qt::Key_Down,
                                  Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
     if (!keys.contains(event->key())) return false;
+    if (covered) return true;
     // Auto-repeat sends a release and a press while the key is held. Some paths lose their mark, a screen reader's
     // among them, so a release counts only once the key is up.
     emit Key(event->key(), down, event->isAutoRepeat() || (!down && KeyIsDown(event->nativeScanCode()) == true));

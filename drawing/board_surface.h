@@ -30,8 +30,15 @@ public:
     void ShowCursor(int cell);
     [[nodiscard]] int Cursor() const { return cursor; }
 
+    // Covers the board with a notice of the pause: no brick shows, no cell tells what it holds, and the board's
+    // keys and the mouse reach nothing. A left click on the cover asks to go on.
+    void Cover(bool on);
+    [[nodiscard]] bool Covered() const { return covered; }
+
     // What assistive technology is told a cell holds.
     std::function<QString(int cell)> DescribeCell;
+    // What it is told of a cell: what it holds, or only where it is while the board is covered.
+    [[nodiscard]] QString CellName(int cell) const;
     // Has a screen reader say what just happened, at once.
     void Say(const QString& message);
 
@@ -43,6 +50,8 @@ signals:
     // The board's keys: the arrows, Space, Return, Enter and Escape.
     void Key(int key, bool down, bool autoRepeat);
     void FocusLost();
+    // The left button went down on the covered board.
+    void ResumeClicked();
     // The wheel turned with Ctrl held, in whole steps: up is positive.
     void ZoomWheel(int steps);
 
@@ -59,13 +68,19 @@ protected:
 private:
     // Where the pointer is on the board, in its pixels, to the fraction of a point.
     [[nodiscard]] QPointF PositionOf(const QMouseEvent& event) const;
-    // Whether the event is one of the board's keys, sent on as Key.
+    // Whether the event is one of the board's keys, sent on as Key unless the board is covered.
     bool TakeKey(QKeyEvent* event, bool down);
+    // Whether a mouse event is kept from the game: all while the board is covered, and the click that uncovers it.
+    bool HoldBack(const QMouseEvent& event);
+    void PaintCover(QPainter& painter);
 
     QImage picture;
     int cursor = -1;
     qreal zoom = 1;
     int wheel = 0; // eighths of a degree turned with Ctrl held, short of a whole step
+    bool covered = false;
+    bool uncovering = false;  // the left button that uncovered the board is still down
+    QString shownDescription; // the board's own, while the cover's is shown
 };
 
 #endif

@@ -72,6 +72,7 @@ void frmMain::ConnectBoard()
     connect(surface, &BoardSurface::Key, this,
             [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
     connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.FocusLost(); });
+    connect(surface, &BoardSurface::ResumeClicked, this, [this] { Pause(false); });
     connect(surface, &BoardSurface::ZoomWheel, this, [this](int steps) {
         ChangeZoom(std::clamp(zoom + steps * ViewSettings::ZoomStep, ViewSettings::NormalZoom, LargestFittingZoom()));
     });
@@ -90,6 +91,9 @@ void frmMain::CreateMenus()
     };
     addItem(mnuFile, QStringLiteral("mnuFileNewGame"), tr("&New game"), &frmMain::mnuFileNewGame_Click);
     addItem(mnuFile, QStringLiteral("mnuFileRetry"), tr("&Retry"), &frmMain::mnuFileRetry_Click);
+    mnuFilePause = addItem(mnuFile, QStringLiteral("mnuFilePause"), tr("&Pause"), &frmMain::mnuFilePause_Click);
+    mnuFilePause->setCheckable(true);
+    mnuFilePause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileLine1"));
     addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("&Exit"), &frmMain::mnuFileExit_Click);
 
@@ -209,6 +213,9 @@ void frmMain::BeginPlay()
     // The button or a key may still be down from a press on the old board; its release must
     // not remove those cells from this one.
     pointer.CancelPress();
+    mnuFilePause->setEnabled(true);
+    mnuFilePause->setChecked(false);
+    surface->Cover(false);
     painter.Render(game.Board);
     painter.ShowBuffer();
     startTime = services.clock.Now();
@@ -308,6 +315,7 @@ void frmMain::ShowBricksLeft()
 void frmMain::StopClock()
 {
     Timer->stop();
+    mnuFilePause->setEnabled(false);
 }
 
 void frmMain::mnuFileNewGame_Click()
@@ -318,6 +326,30 @@ void frmMain::mnuFileNewGame_Click()
 void frmMain::mnuFileRetry_Click()
 {
     RetryGame();
+}
+
+void frmMain::mnuFilePause_Click()
+{
+    // The item has flipped its own check mark already.
+    Pause(mnuFilePause->isChecked());
+}
+
+void frmMain::Pause(bool on)
+{
+    mnuFilePause->setChecked(on);
+    if (on) {
+        // Nothing stays pressed under the cover, and its release will find nothing held.
+        pointer.Withdraw(PointerTracker::Hand::Mouse);
+        keyboard.FocusLost();
+        Timer_Timer();
+        Timer->stop();
+        pausedAt = services.clock.Now();
+    } else {
+        // The time played leaves the pause out.
+        startTime += services.clock.Now() - pausedAt;
+        Timer->start();
+    }
+    surface->Cover(on);
 }
 
 void frmMain::mnuFileExit_Click()

@@ -81,6 +81,9 @@ private:
 
     void mnuFileNewGame_Click();
     void mnuFileRetry_Click();
+    void mnuFilePause_Click();
+    // Stops the clock and covers the board, or uncovers it and lets the clock go on from where it stood.
+    void Pause(bool on);
     void mnuFileExit_Click();
     void mnuViewStatusbar_Click();
     void mnuViewHighScore_Click();
@@ -109,6 +112,7 @@ private:
     KeyboardPlay keyboard;
     ViewSettings view;
     QTimer* Timer;
+    QAction* mnuFilePause = nullptr;
     QAction* mnuViewStatusbar = nullptr;
     QAction* mnuViewSymbols = nullptr;
     QAction* mnuViewZoomIn = nullptr;
@@ -116,6 +120,7 @@ private:
     QAction* mnuViewNormalSize = nullptr;
     frmHighScore* highScore = nullptr;
     double startTime = 0;
+    double pausedAt = 0;
     int zoom = ViewSettings::NormalZoom; // in percent
     bool askBeforeClosing = true;
 };

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built program as a whole on the X display given, in sessions of xsm, the reference X session manager: the
 # keys reaching the board from the start, the settings file in its real place read and written, File > Exit, a
-# checkpoint of the session that leaves the game as it was and asks nothing, and the game's ends, with status 0 and
-# no question: SIGTERM, and the session's end with a save before it and without. Usage: real_program.sh PROGRAM
+# checkpoint of the session that leaves the game as it was, paused, and asks nothing, and the game's ends, with status
+# 0 and no question: SIGTERM, and the session's end with a save before it and without. Usage: real_program.sh PROGRAM
 set -euo pipefail
 program=$1
 work=$(mktemp -d)
@@ -19,7 +19,7 @@ keys() { xdotool windowfocus "$main"; for key; do xdotool key "$key"; sleep 0.2;
 shutdown() { xdotool mousemove 118 38 mousedown 1 sleep 0.2 mousemove "$1" "$2" sleep 0.2 mouseup 1; }
 save() {
     soon shown "$1" || fail "xsm shows no $1 popup"
-    xdotool mousemove 178 115 sleep 0.1 type s1
+    xdotool search --onlyvisible --name "^$1\$" windowfocus mousemove 178 115 sleep 0.1 type s1
     xdotool mousemove "$2" 210 click 1
 }
 ends() {
@@ -64,6 +64,8 @@ soon shown Vondrel $game || fail "File > Exit does not ask"
 xdotool key n sleep 0.3
 kill -0 $game || fail "No to the exit question ended the program"
 
+keys p # paused: the board covered, the first brick's middle too, as it stays
+[ "$(pixel 287 97)" = '#6487DC' ] || fail "P did not cover the board"
 before=$(board)
 xdotool mousemove 40 38 click 1 # Checkpoint
 save Checkpoint 65

@@ -136,6 +136,28 @@ private slots:
         QCOMPARE(kept.store.GetSetting("Vondrel", "View", "Zoom", QString()), "400");
     }
 
+    // Paused with the key P: the board covered on the screen, not a brick seen through it even as the bricks change
+    // looks beneath; a click on it goes on, and reaches nothing: the board as it was, nothing pressed or removed.
+    void pauseCoversTheBoard()
+    {
+        f.StartFrom({"1111111111", "2222222222"});
+        f.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QTRY_VERIFY_WITH_TIMEOUT(Board() == Plain(f.window.Surface().Picture()), 5000);
+        const QImage playing = Board();
+        QProcess::execute("xdotool", {"key", "p"});
+        QTRY_VERIFY(f.window.Surface().Covered());
+        QTRY_VERIFY(Board() != playing);
+        const QImage covered = Board();
+        f.Choose("mnuViewSymbols");
+        QTest::qWait(200);
+        QVERIFY(Board() == covered && covered.pixel(0, 0) == BoardColour());
+        f.Choose("mnuViewSymbols");
+        Pointer("click 1", {176, 432});
+        QVERIFY(!f.window.Surface().Covered() && f.window.Game().BricksLeft == 20);
+        QTRY_COMPARE(Board(), playing);
+    }
+
     // A held key's release counts once the X server has the key up: one that comes while it is down, without its
     // auto-repeat mark, as some paths deliver them, a screen reader's among them, takes nothing away.
     void heldKeyRemovesOnItsLastRelease()

@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -68,6 +69,18 @@ int CellAt(int column, int row)
     return std::clamp(row, 0, BoardRows - 1) * BoardColumns + std::clamp(column, 0, BoardColumns - 1);
 }
 
+// The cover of a paused game, over a board without a brick.
+const QImage& EmptyBoardPaused()
+{
+    static const QImage cover = [] {
+        GameFixture f;
+        f.StartFrom({});
+        f.Choose("mnuFilePause");
+        return f.Board()->grab().toImage();
+    }();
+    return cover;
+}
+
 QString Clock(qint64 seconds)
 {
     return QTime(0, 0).addSecs(int(seconds % 86400)).toString("hh:mm:ss");
@@ -93,8 +106,10 @@ struct RandomPlay {
     bool pressed = false;     // whether it shows pressed
     int cursor = 64;          // the keyboard's cursor, up and left of the board's centre
     bool shown = false, symbols = false, running = true, still = false; // still: the desktop asks for less motion
-    qint64 elapsed = 0;                                                 // milliseconds since the deal
-    QString clock = "Time:";                                            // what the clock shows
+    std::optional<QRandomGenerator> pauses;                             // in some games, when to pause and go on
+    bool paused = false;
+    qint64 elapsed = 0;                                // milliseconds since the deal
+    QString clock = "Time:";                           // what the clock shows
     std::pair<int, std::pair<qint64, QString>> record; // for the bricks left at the last end, seconds and name
     QChar outcome; // how the last game went on: R(etried), Y (a new one) or N (none)
     int ended = 0;
@@ -113,6 +128,7 @@ struct RandomPlay {
         };
         Started(Start::Given);
         f.window.ReduceMotion(still = seed % 3 == 0);
+        if (seed % 4 == 2) pauses.emplace(~seed);
     }
     ~RandomPlay() { f.ticks.onSleep = nullptr; }
 
@@ -124,7 +140,7 @@ struct RandomPlay {
             const BrickRef& brick = f.window.Game().Board[i];
             model[i] = how == Start::Retried ? start[i] : brick ? SlotOf(brick->Picture, f.window.Pictures()) : 0;
         }
-        start = model, held.clear(), holder = Hand::None, pressed = false, running = true, elapsed = 0;
+        start = model, held.clear(), holder = Hand::None, pressed = false, running = true, elapsed = 0, paused = false;
         QVERIFY(how != Start::Dealt || (Count(model) == CellCount && model != previous));
     }
 
@@ -148,9 +164,10 @@ struct RandomPlay {
     void Play(bool keysOnly)
     {
         for (int after = 3, budget = 3000; after > 0 && budget-- > 0 && !QTest::currentTestFailed();) {
+            if (paused && pauses->bounded(3) == 0) Pause();
             keysOnly || random.bounded(3) == 0 ? KeyGesture() : MouseGesture();
             const int milliseconds = random.bounded(3000);
-            f.clock.AdvanceSeconds(milliseconds / 1000.0), elapsed += milliseconds;
+            f.clock.AdvanceSeconds(milliseconds / 1000.0), elapsed += paused ? 0 : milliseconds;
             after -= ended > 0;
         }
         Mouse(QTest::MouseRelease, Qt::LeftButton, {1, 1}); // whatever the last gesture left held
@@ -189,15 +206,24 @@ struct RandomPlay {
         if (random.bounded(20)) Key(press, false, false);
     }
 
-    // A menu item chosen from the keyboard, while a press may be held: a new deal drops it.
+    // A menu item chosen from the keyboard, while a press may be held: a new deal drops it, and so does a pause.
     void MaybeChooseMenu()
     {
+        if (pauses && pauses->bounded(40) == 0) Pause(); // a player called away, or back
         if (random.bounded(100)) return;
         const QString item = std::array{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols",
                                         "less motion"}[random.bounded(5)];
         item == "less motion" ? f.window.ReduceMotion(still = !still) : f.Choose(item);
         if (item.startsWith("mnuFile")) Started(item.endsWith("Retry") ? Start::Retried : Start::Dealt);
         symbols ^= item == "mnuViewSymbols";
+        Verify();
+    }
+
+    // The pause chosen, or the key P: a press held is taken back; time goes on, but not the time played.
+    void Pause()
+    {
+        f.Choose("mnuFilePause");
+        if (running && (paused = !paused)) holder = Hand::None, held.clear(), pressed = false;
         Verify();
     }
 
@@ -209,6 +235,10 @@ struct RandomPlay {
         Act([&] { move ? QTest::mouseMove(f.Board(), p) : QTest::mouseEvent(action, f.Board(), button, {}, p); },
             left && release && holder == Hand::Mouse,
             [&] {
+                if (paused) { // a left press goes on, and nothing of its click reaches the game
+                    paused = !(left && !release && !move);
+                    return;
+                }
                 if (move && holder == Hand::Mouse) pressed = Holds(held, cell);
                 if (left && !release && !move)
                     holder = Hand::Mouse, held = GroupAt(model, cell), pressed = !held.empty(), shown = false;
@@ -219,7 +249,7 @@ struct RandomPlay {
     void Key(int key, bool down, bool autoRepeat)
     {
         const bool press = key == Qt::Key_Space || key == Qt::Key_Return, escape = key == Qt::Key_Escape || key == 0;
-        const bool taken = holder != Hand::Mouse && !(press && autoRepeat);
+        const bool taken = !paused && holder != Hand::Mouse && !(press && autoRepeat);
         QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
         QFocusEvent blur(QEvent::FocusOut);
         Act([&] { QApplication::sendEvent(f.Board(), key == 0 ? static_cast<QEvent*>(&blur) : &event); },
@@ -316,7 +346,9 @@ struct RandomPlay {
             const QRect area(CellLeft(i), CellTop(i), CellSize, CellSize);
             if (screen.copy(area) != expected.copy(area)) QFAIL(qPrintable(QString("cell %1 looks wrong").arg(i)));
         }
-        if (shown) { // a black frame, a white one inside it
+        if (paused) { // not a pixel of a brick: the cover of a board without any
+            QVERIFY(f.Board()->grab().toImage() == EmptyBoardPaused());
+        } else if (shown) { // a black frame, a white one inside it
             const QRect area(CellLeft(cursor), CellTop(cursor), CellSize, CellSize);
             QImage framed = expected.copy(area);
             QPainter frame(&framed);
@@ -328,15 +360,17 @@ struct RandomPlay {
         QCOMPARE(f.PanelText("Bricks"), QString::number(Count(model)));
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
         auto* timer = f.window.findChild<QTimer*>();
-        QCOMPARE(timer->isActive(), running);
-        if (running) QMetaObject::invokeMethod(timer, "timeout"), clock = Clock(elapsed / 1000);
+        QCOMPARE(timer->isActive(), running && !paused);
+        if (running) clock = Clock(elapsed / 1000); // at a pause, as it stood
+        if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout");
         QCOMPARE(f.PanelText("Time"), clock);
         const QString place = QStringLiteral("column %1, row %2").arg(cursor % 10 + 1).arg(cursor / 10 + 1);
         const QString colour = QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow"}[model[cursor]];
-        const QString heard = !model[cursor] ? "Empty, " + place
-                                             : QStringLiteral("%1 brick, %2, group of %3%4")
-                                                   .arg(colour, place, QString::number(GroupAt(model, cursor).size()),
-                                                        pressed && Holds(held, cursor) ? ", pressed" : "");
+        const QString heard = paused           ? "Paused, " + place
+                              : !model[cursor] ? "Empty, " + place
+                                               : QStringLiteral("%1 brick, %2, group of %3%4")
+                                                     .arg(colour, place, QString::number(GroupAt(model, cursor).size()),
+                                                          pressed && Holds(held, cursor) ? ", pressed" : "");
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), heard);
     }
 };

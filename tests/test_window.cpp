@@ -144,8 +144,9 @@ private slots:
         QTest::addColumn<QString>("menus");
         QTest::addColumn<QString>("dialogues");
         QTest::addColumn<QString>("words");
-        const QString menus = "&File &New game &Retry - &Exit &View &Statusbar* &High score &Colour symbols - Zoom &in "
-                              "Zoom &out &Normal size";
+        const QString menus
+            = "&File &New game &Retry &Pause - &Exit &View &Statusbar* &High score &Colour symbols - Zoom &in "
+              "Zoom &out &Normal size";
         const QString asked = "exit name 140 new",
                       words = "&Yes Left: Time: Name: Red brick, column 1, row 14, group of 2 Bricks left: 2";
         QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << menus << asked << words;
@@ -153,20 +154,20 @@ private slots:
         QTest::newRow("Italian, then none") << QStringList{"it-IT"} << menus << asked << words;
         // clang-format off
         QTest::newRow("German") << QStringList{"de-DE"}
-            << "&Datei &Neues Spiel &Wiederholen - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole - "
+            << "&Datei &Neues Spiel &Wiederholen &Pause - &Beenden &Ansicht &Statusleiste* &Bestenliste &Farbsymbole - "
                "Ver&größern Ver&kleinern &Originalgröße"
             << "Möchten Sie das Spiel beenden?|Sie haben 140 Steine in Bestzeit abgeräumt.\r\nGeben Sie Ihren "
                "Namen ein:|Möchten Sie ein neues Spiel beginnen?"
             << "&Ja Rest: Zeit: Name: Roter Stein, Spalte 1, Zeile 14, Gruppe von 2 Verbleibende Steine: 2";
         QTest::newRow("French") << QStringList{"fr-FR"}
-            << "&Fichier &Nouvelle partie &Réessayer - &Quitter &Affichage &Barre d’état* &Meilleurs temps "
+            << "&Fichier &Nouvelle partie &Réessayer &Pause - &Quitter &Affichage &Barre d’état* &Meilleurs temps "
                "Symboles de &couleur - Zoom &avant Zoom a&rrière &Taille normale"
             << "Voulez-vous quitter\u00a0?|Vous avez retiré 140 briques en un temps record.\r\nEntrez votre "
                "nom\u00a0:|Voulez-vous commencer une nouvelle partie\u00a0?"
             << "&Oui Nb\u00a0: Temps\u00a0: Nom\u00a0: Brique rouge, colonne 1, ligne 14, groupe de 2 Briques "
                "restantes\u00a0: 2";
         QTest::newRow("Spanish") << QStringList{"es-ES"}
-            << "&Archivo &Nueva partida &Reintentar - &Salir &Ver &Barra de estado* &Mejores tiempos "
+            << "&Archivo &Nueva partida &Reintentar &Pausa - &Salir &Ver &Barra de estado* &Mejores tiempos "
                "Símbolos de &color - &Acercar Ale&jar &Tamaño normal"
             << "¿Desea salir?|Ha eliminado 140 ladrillos en un tiempo récord.\r\nEscriba su nombre:|"
                "¿Desea jugar una nueva partida?"
@@ -236,17 +237,24 @@ private slots:
             QApplication::sendEvent(f.Board(), &event);
         }
         for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(f.window.findChild<QTimer*>(), "timeout");
+        // Paused, no cell tells what it holds, and the board says why.
+        f.Choose("mnuFilePause");
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
+        for (int i = 0; i < CellCount; ++i)
+            QVERIFY(board->child(i)->text(QAccessible::Name).startsWith(QString("Paused, column %1,").arg(i % 10 + 1)));
+        QCOMPARE(board->text(QAccessible::Description), "Paused. Press P or click to continue.");
+        f.Choose("mnuFilePause");
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(hint + '|' + f.Board()->accessibleDescription(), "Arrow keys move, Space or Return removes a group.|");
         const QString grey = "Grey brick, column 5, row 7, group of 8";
-        QCOMPARE(heard.join("; "),
-                 "focus 64; Yellow brick, column 5, row 7, group of 8, pressed; Bricks left: 72; 8 bricks "
-                 "removed, 72 left. "
-                     + grey + "; " + grey + ", pressed; " + grey
-                     + "; focus 54; focus 44; "
-                       "focus 34; focus 24; focus 14; focus 4; focus 3; focus 2; focus 1; focus 0; Empty, column 1, "
-                       "row 1; Empty, column 1, row 1; Time: 00:00:00");
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
+        QCOMPARE(
+            heard.join("; "),
+            "focus 64; Yellow brick, column 5, row 7, group of 8, pressed; Bricks left: 72; 8 bricks "
+            "removed, 72 left. "
+                + grey + "; " + grey + ", pressed; " + grey
+                + "; focus 54; focus 44; "
+                  "focus 34; focus 24; focus 14; focus 4; focus 3; focus 2; focus 1; focus 0; Empty, column 1, "
+                  "row 1; Empty, column 1, row 1; Time: 00:00:00; Paused. Press P or click to continue.; Resumed.");
         QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board");
         QVERIFY(board->childCount() == CellCount && !board->child(-1) && !board->child(CellCount));
         QAccessibleTableInterface* table = board->tableInterface();

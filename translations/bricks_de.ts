@@ -11,6 +11,26 @@
         <source>Arrow keys move, Space or Return removes a group.</source>
         <translation>Pfeiltasten bewegen, Leertaste oder Eingabe entfernt eine Gruppe.</translation>
     </message>
+    <message>
+        <source>Paused. Press P or click to continue.</source>
+        <translation>Pausiert. Drücken Sie P oder klicken Sie, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Resumed.</source>
+        <translation>Fortgesetzt.</translation>
+    </message>
+    <message>
+        <source>Paused, column %1, row %2</source>
+        <translation>Pausiert, Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pausiert</translation>
+    </message>
+    <message>
+        <source>Press P or click to continue</source>
+        <translation>P drücken oder klicken, um fortzufahren</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -204,6 +224,10 @@ Geben Sie Ihren Namen ein:</numerusform>
     <message>
         <source>&amp;Normal size</source>
         <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,26 @@
         <source>Arrow keys move, Space or Return removes a group.</source>
         <translation>Las flechas mueven, Espacio o Intro quita un grupo.</translation>
     </message>
+    <message>
+        <source>Paused. Press P or click to continue.</source>
+        <translation>En pausa. Pulse P o haga clic para continuar.</translation>
+    </message>
+    <message>
+        <source>Resumed.</source>
+        <translation>Reanudado.</translation>
+    </message>
+    <message>
+        <source>Paused, column %1, row %2</source>
+        <translation>En pausa, columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Press P or click to continue</source>
+        <translation>Pulse P o haga clic para continuar</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -204,6 +224,10 @@ Escriba su nombre:</numerusform>
     <message>
         <source>&amp;Normal size</source>
         <translation>&amp;Tamaño normal</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pausa</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,26 @@
         <source>Arrow keys move, Space or Return removes a group.</source>
         <translation>Les flèches déplacent, Espace ou Entrée retire un groupe.</translation>
     </message>
+    <message>
+        <source>Paused. Press P or click to continue.</source>
+        <translation>En pause. Appuyez sur P ou cliquez pour continuer.</translation>
+    </message>
+    <message>
+        <source>Resumed.</source>
+        <translation>Reprise.</translation>
+    </message>
+    <message>
+        <source>Paused, column %1, row %2</source>
+        <translation>En pause, colonne %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Press P or click to continue</source>
+        <translation>Appuyez sur P ou cliquez pour continuer</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardPlay</name>
@@ -204,6 +224,10 @@ Entrez votre nom&#xa0;:</numerusform>
     <message>
         <source>&amp;Normal size</source>
         <translation>&amp;Taille normale</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
     </message>
 </context>
 </TS>
