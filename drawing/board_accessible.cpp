@@ -10,9 +10,10 @@
 
 namespace {
 
-class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+// A part of the board with no parts of its own, known to assistive technology through the board.
+class BoardPart : public QAccessibleInterface {
 public:
-    CellAccessible(BoardSurface* board, int cell) : board(board), cell(cell) {}
+    explicit BoardPart(BoardSurface* board) : board(board) {}
 
     [[nodiscard]] bool isValid() const override { return !board.isNull(); }
     [[nodiscard]] QObject* object() const override { return nullptr; }
@@ -23,6 +24,16 @@ public:
     [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
     [[nodiscard]] int childCount() const override { return 0; }
     [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    void setText(QAccessible::Text, const QString&) override {}
+
+protected:
+    QPointer<BoardSurface> board;
+};
+
+class CellAccessible final : public BoardPart, public QAccessibleTableCellInterface {
+public:
+    CellAccessible(BoardSurface* board, int cell) : BoardPart(board), cell(cell) {}
+
     // Not a table's cell: a screen reader then reads the whole row whenever the row changes, as Orca does in a
     // program's tables, ten names for one step up or down. The table interface stays, for the clients that walk it.
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -30,7 +41,6 @@ public:
     {
         return kind == QAccessible::Name ? board->CellName(cell) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override
     {
         const QRect area = board->CellArea(cell);
@@ -59,37 +69,25 @@ public:
     [[nodiscard]] QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<BoardSurface> board;
     int cell;
 };
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // Qt before 6.8 sends no announcements. A notification that shows is spoken at once: Orca drops a change to the
 // focused cell's name, and it finds the message in this one's name.
-class NoticeAccessible final : public QAccessibleInterface {
+class NoticeAccessible final : public BoardPart {
 public:
-    NoticeAccessible(BoardSurface* board, const QString& message) : board(board), message(message) {}
+    NoticeAccessible(BoardSurface* board, const QString& message) : BoardPart(board), message(message) {}
 
-    [[nodiscard]] bool isValid() const override { return !board.isNull(); }
-    [[nodiscard]] QObject* object() const override { return nullptr; }
-    [[nodiscard]] QWindow* window() const override { return board->window()->windowHandle(); }
-    [[nodiscard]] QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board); }
-    [[nodiscard]] QAccessibleInterface* focusChild() const override { return nullptr; }
-    [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
-    [[nodiscard]] int childCount() const override { return 0; }
-    [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Notification; }
     [[nodiscard]] QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name ? message : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     [[nodiscard]] QRect rect() const override { return {}; }
     [[nodiscard]] QAccessible::State state() const override { return {}; }
 
 private:
-    QPointer<BoardSurface> board;
     const QString& message;
 };
 #endif
