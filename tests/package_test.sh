@@ -35,10 +35,9 @@ grep -qx "Exec=$work/prefix/games/bricks" "$work/prefix/share/applications/$id.d
     && [ -x "$work/prefix/games/bricks" ] || fail "the entry does not name the program installed in a prefix"
 
 apt-get install --simulate --quiet "$deb" > "$work/apt.log" || fail "$(cat "$work/apt.log")"
-mkdir "$work/home"
 # The packaged game, started as its entry says, in the package's own root.
 exec=$(sed -n 's/^Exec=//p' "$root/share/applications/$id.desktop")
-HOME="$work/home" XDG_CONFIG_HOME="$work/home" "$work/root$exec" &
+HOME="$work" XDG_CONFIG_HOME="$work" "$work/root$exec" &
 game=$!
 timeout 10 bash -c "until xdotool search --onlyvisible --name '^Bricks$'; do sleep 0.1; done" > /dev/null \
     || fail "the packaged game showed no window"

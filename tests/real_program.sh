@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The built program as a whole on the X display given, in sessions of xsm, the reference X session manager: the
-# keys reaching the board from the start, the settings file in its real place read and written, File > Exit, a
+# The built program as a whole on the X display given, in sessions of xsm, the reference X session manager: its
+# menus' keys reaching it from the start, the settings file in its real place read and written, File > Exit, a
 # checkpoint of the session that leaves the game as it was, paused, and asks nothing, and the game's ends, with status
 # 0 and no question: SIGTERM, and the session's end with a save before it and without. Usage: real_program.sh PROGRAM
 set -euo pipefail
@@ -49,13 +49,6 @@ main=$(xdotool search --all --onlyvisible --pid $game --name '^Bricks$')
 # The board drawn, its first brick's corner tip in the board colour at (271, 81).
 drawn() { [ "$(pixel 271 81)" = '#6487DC' ]; }
 soon drawn || fail "no board"
-# Without a click, the first arrow brings the cursor, a black and white frame, up and left of the centre.
-keys Down
-[ "$(pixel $((271 + 128)) $((81 + 192)))" = '#000000' ] && [ "$(pixel $((273 + 128)) $((83 + 192)))" = '#FFFFFF' ] \
-    || fail "no cursor"
-keys alt+v h
-soon shown 'High score' $game || fail "no high-score window"
-xdotool key Escape
 # The choice of colour symbols read from the file and, taken back, kept there.
 keys alt+v c
 [ "$(cat "$HOME/Vondrel/Vondrel.conf")" = $'[View]\nSymbols=false' ] || fail "the choice of symbols is not kept"

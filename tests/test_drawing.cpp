@@ -17,15 +17,6 @@ public:
     QList<QImage> frames;
 };
 
-// The frame with the brick's look at (left, top) and nothing else but the board colour.
-QImage Frame(int left, int top)
-{
-    QImage frame(BoardWidth, BoardHeight, QImage::Format_RGB32);
-    frame.fill(BoardColour());
-    QPainter(&frame).drawImage(left, top, Looks()[2]->Image());
-    return frame;
-}
-
 } // namespace
 
 class DrawingTest : public QObject {
@@ -38,35 +29,30 @@ private:
     Animator animator{painter, ticks};
 
 private slots:
-    void init() { screen.frames.clear(), painter.Render(Cells{}); }
-
-    // The brick's top in each frame shown, the stage starting just before the counter wraps; once the samples run
+    // The brick's top in each frame shown, for the counter's samples after the stage's start just before it wraps:
+    // at 40, 80 and 120 ms; 98 ms goes on, 99 ends; a late first sample; no advance, no frame. Once the samples run
     // out, time moves on as slept.
-    void samplesGiveExactSteps_data()
-    {
-        QTest::addColumn<QList<std::uint32_t>>("samples");
-        QTest::addColumn<QList<int>>("frames");
-        QTest::newRow("40, 80, 120 ms") << QList<std::uint32_t>{40, 80, 120} << QList<int>{13, 26, 32};
-        QTest::newRow("98 ms goes on, 99 ends") << QList<std::uint32_t>{98, 99} << QList<int>{31, 32};
-        QTest::newRow("late first sample") << QList<std::uint32_t>{250} << QList<int>{32};
-        QTest::newRow("no advance, no frame") << QList<std::uint32_t>{1, 40, 41, 42, 100} << QList<int>{13, 32};
-    }
-
     void samplesGiveExactSteps()
     {
-        QFETCH(QList<std::uint32_t>, samples);
-        QFETCH(QList<int>, frames);
-        BrickCollection fall;
-        fall.Add(CellsFromRows({"2"})[0]);
-        fall[0]->YOffset = 1;
-        // Each sleep jumps the counter to the next sample time after the start.
-        const std::uint32_t start = ticks.now = 0xFFFFFFF0U;
-        ticks.onSleep = [&] { ticks.now = samples.isEmpty() ? ticks.now : start + samples.takeFirst(); };
-        animator.AnimateFall(fall);
-        ticks.onSleep = nullptr;
-        QVERIFY(fall.IsEmpty());
-        QCOMPARE(screen.frames.size(), frames.size());
-        for (int f = 0; f < frames.size(); ++f) QCOMPARE(screen.frames[f], Frame(0, frames[f]));
+        const std::pair<QList<std::uint32_t>, QList<int>> cases[]{
+            {{40, 80, 120}, {13, 26, 32}}, {{98, 99}, {31, 32}}, {{250}, {32}}, {{1, 40, 41, 42, 100}, {13, 32}}};
+        for (auto [samples, frames] : cases) {
+            screen.frames.clear(), painter.Render(Cells{});
+            BrickCollection fall;
+            fall.Add(CellsFromRows({"2"})[0]);
+            fall[0]->YOffset = 1;
+            const std::uint32_t start = ticks.now = 0xFFFFFFF0U;
+            ticks.onSleep = [&] { ticks.now = samples.isEmpty() ? ticks.now : start + samples.takeFirst(); };
+            animator.AnimateFall(fall);
+            ticks.onSleep = nullptr;
+            QVERIFY(fall.IsEmpty() && screen.frames.size() == frames.size());
+            for (int f = 0; f < frames.size(); ++f) { // the brick's look at its top, on the board colour
+                QImage frame(BoardWidth, BoardHeight, QImage::Format_RGB32);
+                frame.fill(BoardColour());
+                QPainter(&frame).drawImage(0, frames[f], Looks()[2]->Image());
+                QCOMPARE(screen.frames[f], frame);
+            }
+        }
     }
 
     // The time played goes on steadily while the wall clock steps an hour back and two forward, as a time sync may;

@@ -11,7 +11,6 @@ work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work
 fail() { echo "$1"; cat "$work/game.log"; exit 1; }
 trap 'kill "${game:-}" "${weston:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
-BOARD_WIDTH=320 BOARD_HEIGHT=448
 
 # weston takes the pointer only on its entering the window, so it starts outside. A black
 # desktop without a panel leaves the window the only area of Qt's window colour.
@@ -43,7 +42,7 @@ for plugin in wayland wayland-egl; do
 
     # Zoomed out from the keyboard, the board two thirds as large; Qt's title bar, where the maximise button's
     # centre is 40 pixels left of the frame's right end.
-    smaller="$((w - BOARD_WIDTH / 2)) $((h - BOARD_HEIGHT / 2))"
+    smaller="$((w - 320 / 2)) $((h - 448 / 2))" # a third of a board 480 x 672 less
     xdotool mousemove $((x + w / 2)) $((y + 15)) click 1 sleep 0.3 key ctrl+minus
     for _ in $(seq 10); do read -r w h x y < <(frame zoomed) && [ "$w $h" = "$smaller" ] && break; sleep 0.2; done
     [ "$w $h" = "$smaller" ] || fail "$plugin: zoomed out, the frame is $w $h, not $smaller"
