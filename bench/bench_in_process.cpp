@@ -179,7 +179,7 @@ double PressLatency(double zoom)
     QWidget* board = f.window.centralWidget();
     const QPoint off(-8, -8);
     const int pixels = f.window.Surface().Picture().width() / BoardColumns; // a cell's side
-    const QImage& pressed = f.window.Pictures()[1 + ColourCount]->Image(pixels);
+    const QImage& pressed = f.window.Pictures()[1 + ColourCount]->Image(pixels, false);
     std::vector<double> ms;
     for (int n = 0; n < 200; ++n) {
         const int cell = n % CellCount;

@@ -15,7 +15,7 @@ public:
     [[nodiscard]] const QImage& Image() const { return Pictures(false).image; }
     // The look for a cell of `pixels` device pixels a side: one of the built-in pictures where it
     // has that size, otherwise drawn afresh from its shapes.
-    [[nodiscard]] const QImage& Image(int pixels, bool marked = false) const;
+    [[nodiscard]] const QImage& Image(int pixels, bool marked) const;
 
     // The ten looks built into the program, in their slots 1 to 10.
     [[nodiscard]] static PictureSlots LoadSlots();
