@@ -4,9 +4,9 @@
 #include "platform/key_state.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QWheelEvent>
 
-#include <QPainter>
 #include <cstring>
 
 BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
