@@ -2,7 +2,7 @@
 #define BOARD_COLLAPSE_H
 
 #include "brick_collection.h"
-#include "game_board.h"
+#include "cells.h"
 
 // Closes up the board after a removal in one pass: bricks fall onto the bottom of their
 // column and empty columns close from the left. Each moved brick gets its new cell and

@@ -1,7 +1,7 @@
 #ifndef BOARD_GAME_OVER_H
 #define BOARD_GAME_OVER_H
 
-#include "game_board.h"
+#include "cells.h"
 
 // True when no two neighbouring bricks (left-right or up-down) share a colour, so no
 // group of two or more is left to remove.

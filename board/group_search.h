@@ -2,7 +2,7 @@
 #define BOARD_GROUP_SEARCH_H
 
 #include "brick_collection.h"
-#include "game_board.h"
+#include "cells.h"
 
 #include <optional>
 

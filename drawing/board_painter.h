@@ -1,7 +1,7 @@
 #ifndef DRAWING_BOARD_PAINTER_H
 #define DRAWING_BOARD_PAINTER_H
 
-#include "board/game_board.h"
+#include "board/game_state.h"
 
 #include <QColor>
 #include <QImage>

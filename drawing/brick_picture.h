@@ -1,7 +1,7 @@
 #ifndef DRAWING_BRICK_PICTURE_H
 #define DRAWING_BRICK_PICTURE_H
 
-#include "board/game_board.h"
+#include "board/game_state.h"
 
 #include <QImage>
 

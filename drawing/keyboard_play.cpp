@@ -5,6 +5,7 @@
 #include "pointer_tracker.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -36,7 +37,7 @@ int Moved(int cell, int key)
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer,
+KeyboardPlay::KeyboardPlay(const GameState& game, const PictureSlots& looks, PointerTracker& pointer,
                            BoardSurface& surface)
     : game(game), looks(looks), pointer(pointer), surface(surface), cell(CentreCell)
 {
@@ -50,7 +51,7 @@ void KeyboardPlay::Key(int key, bool down, bool autoRepeat)
         // A removal tells of itself, once the bricks are at rest.
         if (pointer.HeldBy(PointerTracker::Hand::Keys) && !pointer.Release(PointerTracker::Hand::Keys)) SayCell();
     } else if (key == Qt::Key_Escape) {
-        Withdraw();
+        TakeBackPress();
     } else if (!press) {
         // The first key only brings the cursor; the arrows move it from then on.
         if (surface.Cursor() >= 0) cell = Moved(cell, key);
@@ -68,26 +69,38 @@ void KeyboardPlay::Hide()
     surface.ShowCursor(-1);
 }
 
-void KeyboardPlay::FocusLost()
-{
-    Withdraw();
-}
-
-void KeyboardPlay::Withdraw()
+void KeyboardPlay::TakeBackPress()
 {
     if (!pointer.HeldBy(PointerTracker::Hand::Keys)) return;
     pointer.Withdraw(PointerTracker::Hand::Keys);
     SayCell();
 }
 
-void KeyboardPlay::BoardChanged()
+void KeyboardPlay::BoardChanged(BoardChange change, int cursor)
 {
-    const int removed = bricksLeft - game.BricksLeft;
+    const int count = std::abs(bricksLeft - game.BricksLeft);
     bricksLeft = game.BricksLeft;
-    if (surface.Cursor() < 0) return;
-    const QString now = Describe(surface.Cursor());
-    surface.Say(removed > 0 ? tr("%n bricks removed,", "", removed) + ' ' + tr("%n left.", "", bricksLeft) + ' ' + now
-                            : now);
+    if (cursor >= 0) {
+        cell = cursor;
+        surface.ShowCursor(cell);
+    }
+    const bool shown = surface.Cursor() >= 0;
+    // A removal, and a deal, is told to the player of the keys; a move taken back or done again to every player.
+    if (!shown && (change == BoardChange::Removed || change == BoardChange::Dealt)) return;
+    const QString what = Sentence(change, count);
+    const QString now = shown ? Describe(surface.Cursor()) : QString();
+    surface.Say(what.isEmpty() || now.isEmpty() ? what + now : what + ' ' + now);
+}
+
+QString KeyboardPlay::Sentence(BoardChange change, int count) const
+{
+    switch (change) {
+    case BoardChange::Removed: return tr("%n bricks removed,", "", count) + ' ' + tr("%n left.", "", bricksLeft);
+    case BoardChange::Undone: return tr("Move undone: %n bricks back, %1 left.", "", count).arg(bricksLeft);
+    case BoardChange::Redone: return tr("Move done again: %n bricks removed, %1 left.", "", count).arg(bricksLeft);
+    case BoardChange::Dealt: break;
+    }
+    return {};
 }
 
 void KeyboardPlay::SayCell()

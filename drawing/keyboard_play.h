@@ -1,7 +1,8 @@
 #ifndef DRAWING_KEYBOARD_PLAY_H
 #define DRAWING_KEYBOARD_PLAY_H
 
-#include "board/game_board.h"
+#include "board/game_state.h"
+#include "game_flow.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -18,24 +19,27 @@ class KeyboardPlay {
     Q_DECLARE_TR_FUNCTIONS(KeyboardPlay)
 
 public:
-    KeyboardPlay(const GameBoard& game, const PictureSlots& looks, PointerTracker& pointer, BoardSurface& surface);
+    KeyboardPlay(const GameState& game, const PictureSlots& looks, PointerTracker& pointer, BoardSurface& surface);
 
     void Key(int key, bool down, bool autoRepeat);
     // The mouse took over the board: the cursor goes until the next key.
     void Hide();
-    // The board has lost the keyboard's focus, so the key's release may never come.
-    void FocusLost();
-    // After a move or a new deal: says what went and how many are left, and what the cursor is on now.
-    void BoardChanged();
+    // Takes a press of the keys back, as Escape does: the board has lost the keyboard's focus, so the key's
+    // release may never come, or the board is about to change under it.
+    void TakeBackPress();
+    // After the bricks changed: puts the cursor back on `cursor` unless it is -1, and says what went or came back
+    // and how many are left, and what the cursor is on now.
+    void BoardChanged(BoardChange change, int cursor);
     // "Blue brick, column 3, row 5, group of 4", "..., pressed", or "Empty, column 3, row 5".
     [[nodiscard]] QString Describe(int cell) const;
 
 private:
-    void Withdraw();
+    // What a change of `count` bricks is said as, before the cell: nothing for a deal.
+    [[nodiscard]] QString Sentence(BoardChange change, int count) const;
     // Says what the cursor is on, as it looks now.
     void SayCell();
 
-    const GameBoard& game;
+    const GameState& game;
     const PictureSlots& looks;
     PointerTracker& pointer;
     BoardSurface& surface;

@@ -2,8 +2,8 @@
 
 #include "animator.h"
 #include "board/collapse.h"
-#include "board/game_board.h"
 #include "board/game_over.h"
+#include "board/game_state.h"
 #include "board_painter.h"
 #include "game_flow.h"
 #include "platform/clock.h"
@@ -20,8 +20,9 @@ const char* const GameOverTitle = QT_TRANSLATE_NOOP("MoveExecutor", "Game over!"
 
 } // namespace
 
-void MoveExecutor::RemoveGroup(const BrickCollection& group)
+void MoveExecutor::RemoveGroup(const BrickCollection& group, int cursor)
 {
+    parts.game.RecordMove(cursor);
     parts.painter.EraseBricks(group);
     parts.painter.ShowBuffer();
     for (const BrickRef& brick : group) {
@@ -32,8 +33,29 @@ void MoveExecutor::RemoveGroup(const BrickCollection& group)
     PlanCollapse(parts.game.Board, slide, fall);
     parts.animator.AnimateCollapse(fall, slide);
     parts.game.BricksLeft -= static_cast<int>(group.Count());
-    parts.flow.ShowBricksLeft();
+    parts.flow.ShowBricksLeft(BoardChange::Removed, -1);
     if (IsGameOver(parts.game.Board)) EndGame();
+}
+
+void MoveExecutor::UndoMove()
+{
+    const int cursor = parts.game.Undo(parts.clock.Now());
+    ShowBoard(BoardChange::Undone, cursor);
+}
+
+void MoveExecutor::RedoMove()
+{
+    const int cursor = parts.game.Redo(parts.clock.Now());
+    ShowBoard(BoardChange::Redone, cursor);
+    // Done again, the move that ended the game ends it again.
+    if (IsGameOver(parts.game.Board)) EndGame();
+}
+
+void MoveExecutor::ShowBoard(BoardChange change, int cursor)
+{
+    parts.painter.Render(parts.game.Board);
+    parts.painter.ShowBuffer();
+    parts.flow.ShowBricksLeft(change, cursor);
 }
 
 void MoveExecutor::EndGame()
@@ -50,7 +72,7 @@ void MoveExecutor::RecordBestTime()
 {
     const int bricksLeft = parts.game.BricksLeft;
     // In whole seconds, as the clock showed it and as the record keeps it.
-    const double finishingTime = ToWholeSeconds(parts.clock.Now() - parts.flow.StartTime());
+    const double finishingTime = ToWholeSeconds(parts.game.TimePlayed(parts.clock.Now()));
     const double best = parts.settings.GetBestTime(bricksLeft);
     // An equal time does not take the record.
     if (best == 0 || finishingTime < best) SaveRecord(bricksLeft, finishingTime);
@@ -84,6 +106,6 @@ void MoveExecutor::OfferNewGame()
         == MessageAnswer::Yes) {
         parts.flow.NewGame();
     } else {
-        parts.flow.StopClock();
+        parts.game.End(parts.clock.Now());
     }
 }

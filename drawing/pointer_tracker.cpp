@@ -1,6 +1,6 @@
 #include "pointer_tracker.h"
 
-#include "board/game_board.h"
+#include "board/game_state.h"
 #include "board/group_search.h"
 #include "board_painter.h"
 
@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t SmallestRemovableGroup = 2;
 } // namespace
 
-PointerTracker::PointerTracker(const GameBoard& game, BoardPainter& painter, GroupHandler removeGroup)
+PointerTracker::PointerTracker(const GameState& game, BoardPainter& painter, GroupHandler removeGroup)
     : game(game), painter(painter), removeGroup(std::move(removeGroup))
 {
 }

@@ -9,7 +9,7 @@
 #include <optional>
 
 class BoardPainter;
-class GameBoard;
+class GameState;
 
 // The left button, or a key, over the board: a press selects the brick's group and shows it pressed,
 // moves show it pressed exactly while the pointer (or the keyboard's cursor) is over one of its bricks,
@@ -20,7 +20,7 @@ public:
     using GroupHandler = std::function<void(const BrickCollection&)>;
     enum class Hand { Mouse, Keys };
 
-    PointerTracker(const GameBoard& game, BoardPainter& painter, GroupHandler removeGroup);
+    PointerTracker(const GameState& game, BoardPainter& painter, GroupHandler removeGroup);
 
     // The cell under a pixel of the board, or -1 off the board.
     [[nodiscard]] static int GetIndex(int x, int y);
@@ -51,7 +51,7 @@ private:
     // Draws the selection normal again, then forgets it.
     void DropSelection();
 
-    const GameBoard& game;
+    const GameState& game;
     BoardPainter& painter;
     GroupHandler removeGroup;
     std::optional<BrickCollection> Selection;

@@ -34,7 +34,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
       surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()),
       animator(painter, services.ticks),
       moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
-      pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group); }),
+      pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group, surface->Cursor()); }),
       keyboard(game, Images, pointer, *surface), view(services.store), Timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -46,6 +46,7 @@ frmMain::frmMain(const Services& services, QWidget* parent)
     ConnectBoard();
     CreateMenus();
     CreateStatusBar();
+    game.Changed = [this] { ShowGameState(); };
     painter.ShowSymbols(mnuViewSymbols->isChecked());
     Timer->setInterval(TimerInterval);
     connect(Timer, &QTimer::timeout, this, &frmMain::Timer_Timer);
@@ -71,7 +72,7 @@ void frmMain::ConnectBoard()
     connect(surface, &BoardSurface::MouseUp, this, [this](Qt::MouseButtons b, QPointF p) { pointer.MouseUp(b, p); });
     connect(surface, &BoardSurface::Key, this,
             [this](int key, bool down, bool autoRepeat) { keyboard.Key(key, down, autoRepeat); });
-    connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.FocusLost(); });
+    connect(surface, &BoardSurface::FocusLost, this, [this] { keyboard.TakeBackPress(); });
     connect(surface, &BoardSurface::ResumeClicked, this, [this] { Pause(false); });
     connect(surface, &BoardSurface::ZoomWheel, this, [this](int steps) {
         ChangeZoom(std::clamp(zoom + steps * ViewSettings::ZoomStep, ViewSettings::NormalZoom, LargestFittingZoom()));
@@ -117,8 +118,21 @@ void frmMain::CreateMenus()
     mnuViewNormalSize
         = addItem(mnuView, QStringLiteral("mnuViewNormalSize"), tr("&Normal size"), &frmMain::mnuViewNormalSize_Click);
     mnuViewNormalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
+    // The desktops' standard keys: Ctrl+Z, and Ctrl+Shift+Z shown for Redo, as GNOME and KDE show it, where Qt's
+    // generic list begins with Ctrl+Y; every binding of the list works.
+    QMenu* mnuMove = menuBar()->addMenu(tr("&Move"));
+    mnuMoveUndo = addItem(mnuMove, QStringLiteral("mnuMoveUndo"), tr("&Undo"), &frmMain::mnuMoveUndo_Click);
+    mnuMoveUndo->setShortcuts(QKeySequence::Undo);
+    mnuMoveRedo = addItem(mnuMove, QStringLiteral("mnuMoveRedo"), tr("&Redo"), &frmMain::mnuMoveRedo_Click);
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    const QKeySequence shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    redo.removeAll(shiftZ);
+    redo.prepend(shiftZ);
+    mnuMoveRedo->setShortcuts(redo);
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuMove->setObjectName(QStringLiteral("mnuMove"));
 }
 
 void frmMain::CreateStatusBar()
@@ -213,14 +227,22 @@ void frmMain::BeginPlay()
     // The button or a key may still be down from a press on the old board; its release must
     // not remove those cells from this one.
     pointer.CancelPress();
-    mnuFilePause->setEnabled(true);
-    mnuFilePause->setChecked(false);
     surface->Cover(false);
     painter.Render(game.Board);
     painter.ShowBuffer();
-    startTime = services.clock.Now();
-    Timer->start();
-    ShowBricksLeft();
+    game.Begin(services.clock.Now());
+    ShowBricksLeft(BoardChange::Dealt, -1);
+}
+
+void frmMain::ShowGameState()
+{
+    const bool running = !game.Paused() && !game.Ended();
+    if (running && !Timer->isActive()) Timer->start();
+    if (!running) Timer->stop();
+    mnuFilePause->setEnabled(!game.Ended());
+    mnuFilePause->setChecked(game.Paused());
+    mnuMoveUndo->setEnabled(game.CanUndo());
+    mnuMoveRedo->setEnabled(game.CanRedo());
 }
 
 void frmMain::MatchScreen()
@@ -303,19 +325,13 @@ void frmMain::KeepInsideScreen()
 
 void frmMain::Timer_Timer()
 {
-    Panel(TimePanel)->SetValue(FormatLongTime(services.clock.Now() - startTime));
+    Panel(TimePanel)->SetValue(FormatLongTime(game.TimePlayed(services.clock.Now())));
 }
 
-void frmMain::ShowBricksLeft()
+void frmMain::ShowBricksLeft(BoardChange change, int cursor)
 {
     Panel(BricksPanel)->SetValue(QString::number(game.BricksLeft));
-    keyboard.BoardChanged();
-}
-
-void frmMain::StopClock()
-{
-    Timer->stop();
-    mnuFilePause->setEnabled(false);
+    keyboard.BoardChanged(change, cursor);
 }
 
 void frmMain::mnuFileNewGame_Click()
@@ -336,20 +352,20 @@ void frmMain::mnuFilePause_Click()
 
 void frmMain::Pause(bool on)
 {
-    mnuFilePause->setChecked(on);
     if (on) {
         // Nothing stays pressed under the cover, and its release will find nothing held.
-        pointer.Withdraw(PointerTracker::Hand::Mouse);
-        keyboard.FocusLost();
+        TakeBackPress();
+        // The clock as it stands, to the second.
         Timer_Timer();
-        Timer->stop();
-        pausedAt = services.clock.Now();
-    } else {
-        // The time played leaves the pause out.
-        startTime += services.clock.Now() - pausedAt;
-        Timer->start();
     }
+    game.Pause(on, services.clock.Now());
     surface->Cover(on);
+}
+
+void frmMain::TakeBackPress()
+{
+    pointer.Withdraw(PointerTracker::Hand::Mouse);
+    keyboard.TakeBackPress();
 }
 
 void frmMain::mnuFileExit_Click()
@@ -392,6 +408,18 @@ void frmMain::mnuViewZoomOut_Click()
 void frmMain::mnuViewNormalSize_Click()
 {
     ChangeZoom(ViewSettings::NormalZoom);
+}
+
+void frmMain::mnuMoveUndo_Click()
+{
+    TakeBackPress();
+    moves.UndoMove();
+}
+
+void frmMain::mnuMoveRedo_Click()
+{
+    TakeBackPress();
+    moves.RedoMove();
 }
 
 void frmMain::KeepChoice(bool saved)

@@ -1,7 +1,7 @@
 #ifndef MAIN_WINDOW_FRM_MAIN_H
 #define MAIN_WINDOW_FRM_MAIN_H
 
-#include "board/game_board.h"
+#include "board/game_state.h"
 #include "drawing/animator.h"
 #include "drawing/board_painter.h"
 #include "drawing/game_flow.h"
@@ -30,8 +30,8 @@ public:
     ~frmMain() override;
 
     // The bricks in play and their looks, open to tests that set up a position.
-    [[nodiscard]] GameBoard& Game() { return game; }
-    [[nodiscard]] const GameBoard& Game() const { return game; }
+    [[nodiscard]] GameState& Game() { return game; }
+    [[nodiscard]] const GameState& Game() const { return game; }
     [[nodiscard]] const PictureSlots& Pictures() const { return Images; }
     [[nodiscard]] const BoardSurface& Surface() const { return *surface; }
 
@@ -78,6 +78,10 @@ private:
     void Timer_Timer();
     // Shows the board just dealt or restored and starts the clock on it.
     void BeginPlay();
+    // The clock running or not, and the items of what can be done, as the game's state has them.
+    void ShowGameState();
+    // A press of the mouse or the keys taken back, before the board changes under it.
+    void TakeBackPress();
 
     void mnuFileNewGame_Click();
     void mnuFileRetry_Click();
@@ -91,11 +95,11 @@ private:
     void mnuViewZoomIn_Click();
     void mnuViewZoomOut_Click();
     void mnuViewNormalSize_Click();
+    void mnuMoveUndo_Click();
+    void mnuMoveRedo_Click();
 
     // GameFlow
-    [[nodiscard]] double StartTime() const override { return startTime; }
-    void ShowBricksLeft() override;
-    void StopClock() override;
+    void ShowBricksLeft(BoardChange change, int cursor) override;
     void RetryGame() override;
     void NewGame() override;
     [[nodiscard]] QWidget* DialogOwner() override { return this; }
@@ -103,7 +107,7 @@ private:
     Services services;
     Settings settings;
     PictureSlots Images;
-    GameBoard game;
+    GameState game;
     BoardSurface* surface;
     BoardPainter painter;
     Animator animator;
@@ -118,9 +122,9 @@ private:
     QAction* mnuViewZoomIn = nullptr;
     QAction* mnuViewZoomOut = nullptr;
     QAction* mnuViewNormalSize = nullptr;
+    QAction* mnuMoveUndo = nullptr;
+    QAction* mnuMoveRedo = nullptr;
     frmHighScore* highScore = nullptr;
-    double startTime = 0;
-    double pausedAt = 0;
     int zoom = ViewSettings::NormalZoom; // in percent
     bool askBeforeClosing = true;
 };

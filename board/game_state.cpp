@@ -1,4 +1,4 @@
-#include "game_board.h"
+#include "game_state.h"
 
 #include "platform/random.h"
 
@@ -19,7 +19,7 @@ BrickRef CreateBrick(int index, const PictureSlots& Images, int colour)
 
 } // namespace
 
-void GameBoard::GenerateBoard(Random& random, const PictureSlots& Images)
+void GameState::GenerateBoard(Random& random, const PictureSlots& Images)
 {
     Board = {};
     StartBoard = {};
@@ -40,11 +40,61 @@ void GameBoard::GenerateBoard(Random& random, const PictureSlots& Images)
     BricksLeft = CellCount;
 }
 
-void GameBoard::RestoreStartBoard()
+void GameState::RestoreStartBoard()
 {
-    BricksLeft = 0;
-    for (std::size_t i = 0; i < Board.size(); ++i) {
-        Board[i] = StartBoard[i] ? StartBoard[i]->Clone() : nullptr;
-        if (Board[i]) ++BricksLeft;
-    }
+    Board = CopyOf(StartBoard);
+    BricksLeft = BrickCount(Board);
+}
+
+void GameState::Begin(double now)
+{
+    history.Clear();
+    clock.Start(now);
+    paused = false;
+    ended = false;
+    Tell();
+}
+
+void GameState::RecordMove(int cursor)
+{
+    history.Record(Board, cursor);
+    Tell();
+}
+
+int GameState::Undo(double now)
+{
+    return TakeStep(history.Undo(Board), now);
+}
+
+int GameState::Redo(double now)
+{
+    return TakeStep(history.Redo(Board), now);
+}
+
+int GameState::TakeStep(int cursor, double now)
+{
+    BricksLeft = BrickCount(Board);
+    clock.Go(now);
+    ended = false;
+    Tell();
+    return cursor;
+}
+
+void GameState::Pause(bool on, double now)
+{
+    paused = on;
+    on ? clock.Stop(now) : clock.Go(now);
+    Tell();
+}
+
+void GameState::End(double now)
+{
+    ended = true;
+    clock.Stop(now);
+    Tell();
+}
+
+void GameState::Tell() const
+{
+    if (Changed) Changed();
 }
