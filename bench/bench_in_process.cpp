@@ -198,6 +198,30 @@ double PressLatency(double zoom)
     return Median(ms);
 }
 
+// The median from the Undo key to the board before the move presented, a board of 140 bricks that one move clears.
+double UndoLatency(double zoom)
+{
+    GameFixture f;
+    f.window.show();
+    f.window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&f.window)) qFatal("the window was not activated");
+    for (double shown = 1; shown < zoom; shown += 0.5) f.Choose("mnuViewZoomIn");
+    f.StartFrom(QStringList(BoardRows, QStringLiteral("1111111111")));
+    QWidget* board = f.window.centralWidget();
+    QTest::mouseClick(board, Qt::LeftButton, {}, f.window.Surface().CellArea(0).center());
+    std::vector<double> ms;
+    for (int n = 0; n < 200; ++n) {
+        const double start = Now();
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
+        ms.push_back(Now() - start);
+        if (f.window.Game().BricksLeft != CellCount) qFatal("the move was not taken back");
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    Row("Undo key to presented, 140 bricks back, " + Percent(zoom), zoom == 1 ? "< 2 ms" : "<= 16 x the 100 % one",
+        MedianAndWorst(ms));
+    return Median(ms);
+}
+
 // A brick falling the whole 13 rows, then the slide stage every move has: 14 stages.
 void Pacing(double zoom)
 {
@@ -243,6 +267,8 @@ void Pacing(double zoom)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    const double undo = UndoLatency(1);
+    Row("Undo key to presented at 400 % / at 100 %", "<= 16", QString::number(UndoLatency(4) / undo, 'f', 1));
     std::vector<double> normal; // the medians at 100 %: the slide's frame, the fall's and the press
     for (const double zoom : {1.0, 2.0, 4.0}) {
         std::vector<double> medians = FrameCosts(zoom);

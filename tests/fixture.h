@@ -14,11 +14,16 @@
 #include "platform/settings_store.h"
 #include "platform/ticks.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <functional>
 
@@ -55,6 +60,29 @@ inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const Pict
         }
     }
     return cells;
+}
+
+// Notes what a screen reader is told from now on, as one does: what the board says, its focus moving to a cell as
+// "focus N", and, with `panels`, the new names of the status bar's panels.
+inline void ListenToBoard(QStringList& heard, bool panels = false)
+{
+    static QStringList* into = nullptr;
+    static bool withPanels = false;
+    into = &heard;
+    withPanels = panels;
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* source = event->accessibleInterface();
+        if (event->type() == QAccessible::Focus && qobject_cast<BoardSurface*>(event->object()))
+            *into << QString("focus %1").arg(event->child());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            *into << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+        if ((event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+            || (withPanels && event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
+            *into << source->text(QAccessible::Name);
+    });
 }
 
 struct FakeClock final : public Clock {

@@ -67,7 +67,8 @@ private slots:
 
     // Paused with the key P: the board covered on the screen, not a pixel of a brick; a click on it goes on, and
     // reaches nothing. The group stays pressed exactly while the held pointer is over it, also off the window; on
-    // release, every frame of the move is on screen before the next is drawn.
+    // release, every frame of the move is on screen before the next is drawn. Ctrl+Z shows the board before the move,
+    // Ctrl+Shift+Z the board after it.
     void pauseThenPointerAndFramesOnScreen()
     {
         f.StartFrom({"1111111111", "2222222222"});
@@ -101,6 +102,12 @@ private slots:
         f.ticks.onSleep = nullptr;
         QVERIFY2(frames > 20, qPrintable(QString::number(frames)));
         QCOMPARE(f.window.Game().BricksLeft, 10);
+        // The board's keys for a move taken back and done again: the boards before and after it, as they were.
+        const QImage after = Board();
+        QProcess::execute("xdotool", {"key", "ctrl+z"});
+        QTRY_COMPARE(Board(), start);
+        QProcess::execute("xdotool", {"key", "ctrl+shift+z"});
+        QTRY_COMPARE(Board(), after);
     }
 
     // Zoomed in while the window fits the screen, and back: the window as wide as the zoomed board, on the screen,

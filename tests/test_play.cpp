@@ -87,11 +87,12 @@ QString Clock(qint64 seconds)
 }
 
 // Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too, the desktop's wish for
-// less motion, and in some games pauses, time passing while paused. At a game's end the record is first set worse,
-// equal, better or to none, a rival may save one while the name is asked or the store fail, and every dialogue is
-// answered at random. After every event the window agrees with the model: each brick at rest on its cell in its
-// colour, each cell's look on screen with the keyboard's cursor over it, pressed exactly for the group held, or the
-// cover of a pause, the count, the clock, the record kept without the pauses, and what a screen reader hears.
+// less motion, and in some games pauses, time passing while paused; moves taken back and done again, mid-game, after
+// the end, while a press is held and around a pause. At a game's end the record is first set worse, equal, better or
+// to none, a rival may save one while the name is asked or the store fail, and every dialogue is answered at random.
+// After every event the window agrees with the model: each brick at rest on its cell in its colour, each cell's look
+// on screen with the keyboard's cursor over it, pressed exactly for the group held, or the cover of a pause, the
+// count, the clock, the record kept without the pauses, the items that can be chosen, and what a screen reader hears.
 struct RandomPlay {
     enum class Hand { None, Mouse, Keys };
     enum class Start { Given, Dealt, Retried };
@@ -103,13 +104,20 @@ struct RandomPlay {
     std::vector<int> held;    // the group the left button or a press key went down on
     std::vector<int> removed; // the group just let go of, until the first frame
     Hand holder = Hand::None; // which of them holds it
-    bool pressed = false;     // whether it shows pressed
-    int cursor = 64;          // the keyboard's cursor, up and left of the board's centre
+    struct Step {
+        Colours board;
+        int cursor; // where the keyboard's cursor was shown at the removal, or -1
+    };
+    std::vector<Step> undoable, redoable;
+    bool pressed = false; // whether it shows pressed
+    int cursor = 64;      // the keyboard's cursor, up and left of the board's centre
     bool shown = false, symbols = false, running = true, paused = false;
     bool still = false;                                // the desktop asks for less motion
     std::optional<QRandomGenerator> pauses;            // in some games, when to pause and go on
-    qint64 elapsed = 0;                                // milliseconds since the deal
+    qint64 elapsed = 0;                                // milliseconds played since the deal
     QString clock = "Time:";                           // what the clock shows
+    QString played;                                    // what it showed at the last event of this game
+    QStringList heard;                                 // what the board told a screen reader since the last event
     std::pair<int, std::pair<qint64, QString>> record; // for the bricks left at the last end, seconds and name
     QChar outcome; // how the last game went on: R(etried), Y (a new one) or N (none)
     int ended = 0;
@@ -129,8 +137,13 @@ struct RandomPlay {
         Started(Start::Given);
         f.window.ReduceMotion(still = seed % 3 == 0);
         if (seed % 4 == 2) pauses.emplace(~seed);
+        ListenToBoard(heard);
     }
-    ~RandomPlay() { f.ticks.onSleep = nullptr; }
+    ~RandomPlay()
+    {
+        f.ticks.onSleep = nullptr;
+        QAccessible::installUpdateHandler(nullptr);
+    }
 
     // The start of a game on a position set up by hand, on a new deal (a full board, not the last one), or again.
     void Started(Start how)
@@ -139,8 +152,26 @@ struct RandomPlay {
             const BrickRef& brick = f.window.Game().Board[i];
             model[i] = how == Start::Retried ? start[i] : brick ? SlotOf(brick->Picture, f.window.Pictures()) : 0;
         }
-        QVERIFY(how != Start::Dealt || (Count(model) == CellCount && model != start));
-        start = model, held.clear(), holder = Hand::None, pressed = false, running = true, elapsed = 0, paused = false;
+        if (how == Start::Dealt) {
+            QCOMPARE(Count(model), CellCount);
+            QVERIFY(model != start);
+        }
+        start = model;
+        Drop();
+        undoable.clear();
+        redoable.clear();
+        running = true;
+        paused = false;
+        elapsed = 0;
+        played.clear();
+    }
+
+    // Nothing held.
+    void Drop()
+    {
+        holder = Hand::None;
+        held.clear();
+        pressed = false;
     }
 
     // Mostly on a group that can go, or a game with few bricks left would hardly end.
@@ -164,9 +195,12 @@ struct RandomPlay {
     {
         for (int after = 3, budget = 3000; after > 0 && budget-- > 0 && !QTest::currentTestFailed();) {
             if (paused && pauses->bounded(3) == 0) Pause();
+            // Most of all at the end: the one way back into a game that has ended.
+            if (random.bounded(running ? 20 : 2) == 0) TakeStep(random.bounded(2));
             keysOnly || random.bounded(3) == 0 ? KeyGesture() : MouseGesture();
             const int milliseconds = random.bounded(3000);
-            f.clock.AdvanceSeconds(milliseconds / 1000.0), elapsed += paused ? 0 : milliseconds;
+            f.clock.AdvanceSeconds(milliseconds / 1000.0);
+            elapsed += paused || !running ? 0 : milliseconds;
             after -= ended > 0;
         }
         Mouse(QTest::MouseRelease, Qt::LeftButton, {1, 1}); // whatever the last gesture left held
@@ -208,7 +242,8 @@ struct RandomPlay {
     // A menu item chosen from the keyboard, while a press may be held: a new deal drops it, and so does a pause.
     void MaybeChooseMenu()
     {
-        if (pauses && pauses->bounded(40) == 0) Pause(); // a player called away, or back
+        if (pauses && pauses->bounded(40) == 0) Pause();          // a player called away, or back
+        if (random.bounded(50) == 0) TakeStep(random.bounded(2)); // a press held is taken back
         if (random.bounded(100)) return;
         const QString item = std::array{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols",
                                         "less motion"}[random.bounded(5)];
@@ -222,8 +257,41 @@ struct RandomPlay {
     void Pause()
     {
         f.Choose("mnuFilePause");
-        if (running && (paused = !paused)) holder = Hand::None, held.clear(), pressed = false;
+        paused = running && !paused;
+        if (paused) Drop();
         Verify();
+    }
+
+    // Undo, or Redo: a press held is taken back, the board is as it was before the last removal or after the last
+    // taken back, with the cursor on the cell it had then, and a game that had ended goes on. Done again, the move
+    // that ended a game ends it again.
+    void TakeStep(bool back)
+    {
+        std::vector<Step>& from = back ? undoable : redoable;
+        std::vector<Step>& to = back ? redoable : undoable;
+        const bool can = !paused && !from.empty();
+        const Step step = can ? from.back() : Step{model, -1};
+        if (can) {
+            from.pop_back();
+            to.push_back({model, step.cursor});
+        }
+        const int moved = qAbs(Count(model) - Count(step.board));
+        const QString told
+            = back ? "Move undone: %1 bricks back, %2 left." : "Move done again: %1 bricks removed, %2 left.";
+        QString expected = told.arg(moved).arg(Count(step.board));
+        Change(
+            step.board, can && !back, [&] { f.Choose(back ? "mnuMoveUndo" : "mnuMoveRedo"); },
+            [&] {
+                if (!can) return;
+                Drop();
+                running = true;
+                shown = shown || step.cursor >= 0;
+                cursor = step.cursor >= 0 ? step.cursor : cursor;
+                model = step.board;
+                if (shown) expected += ' ' + Heard();
+            });
+        // Said once, whatever follows: the end of the game, a new deal.
+        QCOMPARE(heard.filter(QRegularExpression("^Move ")), can ? QStringList{expected} : QStringList());
     }
 
     void Mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p)
@@ -272,16 +340,25 @@ struct RandomPlay {
     void Act(const std::function<void()>& send, bool releases, const std::function<void()>& update)
     {
         const bool removes = releases && pressed && held.size() > 1;
-        const Colours after = removes ? Removed(model, held) : model;
-        const bool over = removes && Over(after);
+        if (removes) {
+            removed = held;
+            undoable.push_back({model, shown ? cursor : -1});
+            redoable.clear();
+        }
+        Change(removes ? Removed(model, held) : model, removes, send, releases ? [this] { Drop(); } : update);
+    }
+
+    // Sends an event that leaves the board `after`, a move that may end the game when `moves`, and checks the
+    // window against the model once `update` has followed the event's other changes.
+    void Change(const Colours& after, bool moves, const std::function<void()>& send,
+                const std::function<void()>& update)
+    {
+        const bool over = moves && Over(after);
         const QString expected = over ? EndOfGame(Count(after)) : "";
-        if (removes) removed = held;
         f.dialogs.shown.clear();
+        heard.clear();
         send();
-        if (releases)
-            holder = Hand::None, held.clear(), pressed = false;
-        else
-            update();
+        update();
         model = after;
         QCOMPARE(f.dialogs.shown.join(' '), expected);
         if (over) {
@@ -290,7 +367,8 @@ struct RandomPlay {
             if (outcome != 'N') Started(outcome == 'R' ? Start::Retried : Start::Dealt);
             running = outcome != 'N';
         }
-        f.Writable(true), f.dialogs.whileAsked = nullptr;
+        f.Writable(true);
+        f.dialogs.whileAsked = nullptr;
         Verify();
     }
 
@@ -357,19 +435,30 @@ struct RandomPlay {
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
         auto* timer = f.window.findChild<QTimer*>();
         QCOMPARE(timer->isActive(), running && !paused);
-        const QAction* pause = f.window.findChild<QAction*>("mnuFilePause");
-        QVERIFY(pause->isChecked() == paused && pause->isEnabled() == running);
+        QCOMPARE(Item("mnuFilePause")->isChecked(), paused);
+        QCOMPARE(Item("mnuFilePause")->isEnabled(), running);
+        QCOMPARE(Item("mnuMoveUndo")->isEnabled(), !paused && !undoable.empty());
+        QCOMPARE(Item("mnuMoveRedo")->isEnabled(), !paused && !redoable.empty());
         if (running) clock = Clock(elapsed / 1000); // at a pause, as it stood
         if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout");
         QCOMPARE(f.PanelText("Time"), clock);
+        QVERIFY2(clock >= played, "the time played went back"); // hh:mm:ss in order, also across an undo
+        played = clock;
+        QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), Heard());
+    }
+
+    const QAction* Item(const char* name) const { return f.window.findChild<QAction*>(name); }
+
+    // The name of the cursor's cell, as a screen reader hears it.
+    QString Heard() const
+    {
         const QString place = QStringLiteral("column %1, row %2").arg(cursor % 10 + 1).arg(cursor / 10 + 1);
         const QString colour = QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow"}[model[cursor]];
-        const QString heard = paused           ? "Paused, " + place
-                              : !model[cursor] ? "Empty, " + place
-                                               : QStringLiteral("%1 brick, %2, group of %3%4")
-                                                     .arg(colour, place, QString::number(GroupAt(model, cursor).size()),
-                                                          pressed && Holds(held, cursor) ? ", pressed" : "");
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), heard);
+        if (paused) return "Paused, " + place;
+        if (!model[cursor]) return "Empty, " + place;
+        const QString group = QString::number(GroupAt(model, cursor).size());
+        return QStringLiteral("%1 brick, %2, group of %3%4")
+            .arg(colour, place, group, pressed && Holds(held, cursor) ? ", pressed" : "");
     }
 };
 
@@ -386,7 +475,7 @@ private slots:
     void dealsAreFreshRuns()
     {
         const auto deal = [](Random& random) {
-            GameBoard game;
+            GameState game;
             game.GenerateBoard(random, Looks());
             QString colours;
             for (const BrickRef& brick : game.Board) colours += QChar('0' + SlotOf(brick->Picture));

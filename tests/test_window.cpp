@@ -10,9 +10,6 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QtTest>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 const QString PortalPath = "/org/freedesktop/portal/desktop";
 
@@ -108,33 +105,25 @@ private slots:
 
     // The board is a table of 14 rows and 10 columns, of cells named by what they hold and nothing selected, walked as
     // a screen reader walks it, down and back up; the cursor's moves are told to it as the focus, and each press, a
-    // removal and taking a press back are said; the panels name their values, and tell of a change only when there is
-    // one. A hint on how to begin until the keys are used.
+    // removal, the move taken back and done again and taking a press back are said; the panels name their values, and
+    // tell of a change only when there is one. A hint on how to begin until the keys are used.
     void accessibleBoard()
     {
         GameFixture f;
         f.StartFrom(QStringList(8, "1234512345"));
-        static QStringList heard;
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
-        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-            QAccessibleInterface* source = event->accessibleInterface();
-            if (event->type() == QAccessible::Focus && qobject_cast<BoardSurface*>(event->object()))
-                heard << QString("focus %1").arg(event->child());
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            if (event->type() == QAccessible::Announcement)
-                heard << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
-#endif
-            if ((event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
-                || (event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
-                heard << source->text(QAccessible::Name);
-        });
+        QStringList heard;
+        ListenToBoard(heard, true);
         const QString hint = f.Board()->accessibleDescription();
-        const QList<int> keys{Qt::Key_Right,  Qt::Key_Space, -Qt::Key_Space, Qt::Key_Space, Qt::Key_Escape,
-                              -Qt::Key_Space, Qt::Key_Up,    Qt::Key_Space,  -Qt::Key_Space};
-        for (const int key : keys) {
-            QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
-            QApplication::sendEvent(f.Board(), &event);
-        }
+        const auto type = [&f](const QList<int>& keys) {
+            for (const int key : keys) {
+                QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
+                QApplication::sendEvent(f.Board(), &event);
+            }
+        };
+        type({Qt::Key_Right, Qt::Key_Space, -Qt::Key_Space});
+        f.Choose("mnuMoveUndo");
+        f.Choose("mnuMoveRedo");
+        type({Qt::Key_Space, Qt::Key_Escape, -Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, -Qt::Key_Space});
         for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(f.window.findChild<QTimer*>(), "timeout");
         // Paused, no cell tells what it holds, and the board says why.
         f.Choose("mnuFilePause");
@@ -146,10 +135,13 @@ private slots:
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(hint + '|' + f.Board()->accessibleDescription(), "Arrow keys move, Space or Return removes a group.|");
         const QString grey = "Grey brick, column 5, row 7, group of 8", empty = "Empty, column 5, row 6";
-        QCOMPARE(heard,
-                 QStringList({"focus 64", "Yellow brick, column 5, row 7, group of 8, pressed", "Bricks left: 72",
-                              "8 bricks removed, 72 left. " + grey, grey + ", pressed", grey, "focus 54", empty, empty,
-                              "Time: 00:00:00", "Paused. Press P or click to continue.", "Resumed."}));
+        const QString yellow = "Yellow brick, column 5, row 7, group of 8";
+        QCOMPARE(
+            heard,
+            QStringList({"focus 64", yellow + ", pressed", "Bricks left: 72", "8 bricks removed, 72 left. " + grey,
+                         "Bricks left: 80", "Move undone: 8 bricks back, 80 left. " + yellow, "Bricks left: 72",
+                         "Move done again: 8 bricks removed, 72 left. " + grey, grey + ", pressed", grey, "focus 54",
+                         empty, empty, "Time: 00:00:00", "Paused. Press P or click to continue.", "Resumed."}));
         QVERIFY(board->role() == QAccessible::Table && board->text(QAccessible::Name) == "Board"
                 && board->childCount() == CellCount && !board->child(-1) && !board->child(CellCount));
         QAccessibleTableInterface* table = board->tableInterface();
