@@ -91,6 +91,20 @@
             <numerusform>%n übrig.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Move undone: %n bricks back, %1 left.</source>
+        <translation>
+            <numerusform>Zug zurückgenommen: %n Stein zurück, %1 übrig.</numerusform>
+            <numerusform>Zug zurückgenommen: %n Steine zurück, %1 übrig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move done again: %n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>Zug wiederholt: %n Stein entfernt, %1 übrig.</numerusform>
+            <numerusform>Zug wiederholt: %n Steine entfernt, %1 übrig.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -228,6 +242,18 @@ Geben Sie Ihren Namen ein:</numerusform>
     <message>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 </TS>

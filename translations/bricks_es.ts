@@ -91,6 +91,20 @@
             <numerusform>Quedan %n.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Move undone: %n bricks back, %1 left.</source>
+        <translation>
+            <numerusform>Movimiento deshecho: %n ladrillo de vuelta, %1 en el tablero.</numerusform>
+            <numerusform>Movimiento deshecho: %n ladrillos de vuelta, %1 en el tablero.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move done again: %n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>Movimiento rehecho: %n ladrillo quitado, %1 en el tablero.</numerusform>
+            <numerusform>Movimiento rehecho: %n ladrillos quitados, %1 en el tablero.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -228,6 +242,18 @@ Escriba su nombre:</numerusform>
     <message>
         <source>&amp;Pause</source>
         <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,20 @@
             <numerusform>%n restantes.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Move undone: %n bricks back, %1 left.</source>
+        <translation>
+            <numerusform>Coup annulé&#xa0;: %n brique remise, il en reste %1.</numerusform>
+            <numerusform>Coup annulé&#xa0;: %n briques remises, il en reste %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move done again: %n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>Coup refait&#xa0;: %n brique retirée, il en reste %1.</numerusform>
+            <numerusform>Coup refait&#xa0;: %n briques retirées, il en reste %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -228,6 +242,18 @@ Entrez votre nom&#xa0;:</numerusform>
     <message>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Coup</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refaire</translation>
     </message>
 </context>
 </TS>
