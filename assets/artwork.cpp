@@ -1,5 +1,7 @@
 #include "artwork.h"
 
+#include "board/geometry.h"
+
 #include <QColor>
 #include <QString>
 
@@ -10,7 +12,7 @@
 
 namespace {
 
-constexpr int Size = 32;
+constexpr int Size = CellSize;
 constexpr double CornerRadius = 5.0;
 // Samples per pixel along each axis: 4 x 4 give the outline its anti-aliasing; half as many where a unit is
 // more than two pixels.
@@ -18,7 +20,6 @@ constexpr int Samples = 4;
 constexpr int BodyFirst = 3; // the body the colour targets refer to: x and y in 3..28
 constexpr int BodyLast = Size - 1 - BodyFirst;
 
-const QColor BoardColour(100, 135, 220);
 constexpr double BrightRim = 255.0;
 constexpr double DimRim = 224.0; // top and bottom rim of a pushed-in tile
 
@@ -26,34 +27,52 @@ struct Rgb {
     double r = 0, g = 0, b = 0;
 };
 
-enum class Symbol { Square, Circle, Triangle, Cross, Diamond };
+enum class Symbol { Square, Circle, Triangle, Cross, Diamond, Star };
+
+// A colour's two looks: the average colour the body must have, raised and pushed in, and its symbol.
+struct Colour {
+    const char* name;
+    Rgb raised;
+    Rgb pressed;
+    Symbol symbol;
+};
 
 struct Look {
-    Rgb target; // average colour the body must have
+    Rgb target;
     bool pressed;
     Symbol symbol;
 };
 
 // The symbols are easy to remember: a grey stone block, a blue gem, a green tree, a red
-// cross and an amber lamp. Grey, blue, green and red are equally light, so they get the
-// shapes least alike; the square and the circle, the closest pair, mark grey and amber.
-constexpr std::array<Look, 10> Looks{{
-    {{116, 116, 116}, false, Symbol::Square},
-    {{61, 121, 245}, false, Symbol::Diamond},
-    {{62, 166, 61}, false, Symbol::Triangle},
-    {{230, 98, 61}, false, Symbol::Cross},
-    {{222, 165, 62}, false, Symbol::Circle},
-    {{65, 65, 65}, true, Symbol::Square},
-    {{0, 79, 177}, true, Symbol::Diamond},
-    {{0, 130, 1}, true, Symbol::Triangle},
-    {{190, 62, 29}, true, Symbol::Cross},
-    {{202, 123, 1}, true, Symbol::Circle},
+// cross, an amber lamp and a violet star. Grey, blue, green and red are equally light, so they get the
+// shapes least alike; the square and the circle, the closest pair, mark grey and amber. Violet is far darker
+// than the five, so it stands apart in grey too, and stays apart from each of them for the common colour
+// blindnesses, where blue and violet are the usual pair to mix up.
+constexpr std::array<Colour, Artwork::ColourCount> Colours{{
+    {"grey", {116, 116, 116}, {65, 65, 65}, Symbol::Square},
+    {"blue", {61, 121, 245}, {0, 79, 177}, Symbol::Diamond},
+    {"green", {62, 166, 61}, {0, 130, 1}, Symbol::Triangle},
+    {"red", {230, 98, 61}, {190, 62, 29}, Symbol::Cross},
+    {"amber", {222, 165, 62}, {202, 123, 1}, Symbol::Circle},
+    {"violet", {104, 24, 128}, {64, 4, 86}, Symbol::Star},
 }};
+
+Look LookOf(int colour, bool pressed)
+{
+    const Colour& of = Colours[std::size_t(colour)];
+    return {pressed ? of.pressed : of.raised, pressed, of.symbol};
+}
 
 // A light shape with a dark outline: one of the two stands out on every body, dark or light.
 constexpr double SymbolFill = 250.0;
 constexpr double SymbolOutline = 24.0;
 constexpr double OutlineWidth = 1.5;
+
+Rgb BoardRgb()
+{
+    const QColor board = Artwork::BoardColour();
+    return {double(board.red()), double(board.green()), double(board.blue())};
+}
 
 // Whether (x, y) lies in the square [inset, Size - inset] with corners of the given radius.
 bool insideRoundedSquare(double x, double y, double inset, double radius)
@@ -120,6 +139,26 @@ double boxDistance(double dx, double dy, double hx, double hy)
     return std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) + std::min(std::max(qx, qy), 0.0);
 }
 
+// Signed distance to a five-pointed star pointing up (y grows upwards here), its points 10 units from its centre
+// and its inner corners 4.5: folded into one tenth of it by its mirror lines, then the distance to one edge.
+double starDistance(double x, double y)
+{
+    constexpr double Outer = 10.0, InnerRatio = 0.45;
+    constexpr double K1x = 0.809016994375, K1y = -0.587785252292; // cos and -sin of 36 degrees
+    x = std::abs(x);
+    for (const double kx : {K1x, -K1x}) {
+        const double fold = 2.0 * std::max(kx * x + K1y * y, 0.0);
+        x -= fold * kx;
+        y -= fold * K1y;
+    }
+    x = std::abs(x);
+    y -= Outer;
+    const double bax = -InnerRatio * K1y * Outer / Outer, bay = InnerRatio * K1x - 1.0;
+    const double h = std::clamp((x * bax + y * bay) / (bax * bax + bay * bay), 0.0, Outer);
+    const double side = y * bax - x * bay;
+    return std::hypot(x - bax * h, y - bay * h) * (side < 0 ? -1.0 : 1.0);
+}
+
 // Signed distance from (x, y) to the symbol's fill, in picture units. The shapes are of
 // about the same weight and, with their outline, keep 4 units clear of the edges.
 double symbolDistance(Symbol symbol, double x, double y)
@@ -136,6 +175,7 @@ double symbolDistance(Symbol symbol, double x, double y)
     }
     case Symbol::Cross: return std::min(boxDistance(dx, dy, 8.5, 2.75), boxDistance(dx, dy, 2.75, 8.5));
     case Symbol::Diamond: return (std::abs(dx) + std::abs(dy) - 9.5) / std::sqrt(2.0);
+    case Symbol::Star: return starDistance(dx, 1.0 - dy);
     }
     return 1e9;
 }
@@ -149,8 +189,7 @@ double bodyChannel(double base, double gain, double shade, double white)
 // outside the rounded outline.
 Rgb brickColour(const Look& look, const Rgb& gain, double x, double y, bool symbol = false)
 {
-    if (!insideRoundedSquare(x, y, 0.0, CornerRadius))
-        return {double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())};
+    if (!insideRoundedSquare(x, y, 0.0, CornerRadius)) return BoardRgb();
     if (!insideRoundedSquare(x, y, 1.0, CornerRadius - 1.0)) {
         const double level = rimLevel(x, y, look.pressed);
         return {level, level, level};
@@ -238,10 +277,10 @@ Rgb correctedGain(const Look& look)
 constexpr double IconUnits = 72.0; // picture units across the icon
 constexpr double IconMargin = 4.0;
 constexpr double IconRadius = 8.0;
-constexpr std::array<int, 4> IconLooks{1, 2, 3, 4}; // indexes into Looks, row by row
+constexpr std::array<int, 4> IconColours{1, 2, 3, 4}; // blue, green, red, amber, row by row
 
 struct IconBrick {
-    const Look& look;
+    Look look;
     Rgb gain;
 };
 
@@ -258,8 +297,7 @@ Rgba iconColour(const std::array<IconBrick, 4>& bricks, double x, double y)
     const double radius = IconRadius * toBrick;
     if (!insideRoundedSquare(x * toBrick, y * toBrick, 0.0, radius)) return {{0, 0, 0}, 0.0};
     const double bx = x - IconMargin, by = y - IconMargin;
-    if (bx < 0 || by < 0 || bx >= 2 * Size || by >= 2 * Size)
-        return {{double(BoardColour.red()), double(BoardColour.green()), double(BoardColour.blue())}, 1.0};
+    if (bx < 0 || by < 0 || bx >= 2 * Size || by >= 2 * Size) return {BoardRgb(), 1.0};
     const IconBrick& brick = bricks[std::size_t(int(by / Size) * 2 + int(bx / Size))];
     return {brickColour(brick.look, brick.gain, std::fmod(bx, Size), std::fmod(by, Size)), 1.0};
 }
@@ -319,7 +357,7 @@ QByteArray iconSvg(const std::array<IconBrick, 4>& bricks)
                          "  </defs>\n");
     svg += QStringLiteral("  <rect width=\"72\" height=\"72\" rx=\"%1\" fill=\"%2\"/>\n")
                .arg(IconRadius)
-               .arg(BoardColour.name());
+               .arg(Artwork::BoardColour().name());
     for (std::size_t i = 0; i < bricks.size(); ++i) {
         const double left = IconMargin + Size * double(i % 2), top = IconMargin + Size * double(i / 2);
         const Rgb &target = bricks[i].look.target, &gain = bricks[i].gain;
@@ -343,27 +381,43 @@ QByteArray iconSvg(const std::array<IconBrick, 4>& bricks)
 
 // Shading, gloss and clipping move a look's colour away from its target, so each look's gain is worked out once,
 // when it is first drawn, measured at 1x: every size shows the same colour.
-const Rgb& Gain(int look)
+const Rgb& Gain(int colour, bool pressed)
 {
-    static std::array<std::optional<Rgb>, Looks.size()> gains;
-    std::optional<Rgb>& gain = gains[std::size_t(look)];
-    if (!gain) gain = correctedGain(Looks[std::size_t(look)]);
+    static std::array<std::array<std::optional<Rgb>, 2>, Colours.size()> gains;
+    std::optional<Rgb>& gain = gains[std::size_t(colour)][pressed ? 1 : 0];
+    if (!gain) gain = correctedGain(LookOf(colour, pressed));
     return *gain;
 }
 
 std::array<IconBrick, 4> IconBricks()
 {
-    return {{{Looks[IconLooks[0]], Gain(IconLooks[0])},
-             {Looks[IconLooks[1]], Gain(IconLooks[1])},
-             {Looks[IconLooks[2]], Gain(IconLooks[2])},
-             {Looks[IconLooks[3]], Gain(IconLooks[3])}}};
+    std::array<IconBrick, 4> bricks{};
+    for (std::size_t i = 0; i < bricks.size(); ++i)
+        bricks[i] = {LookOf(IconColours[i], false), Gain(IconColours[i], false)};
+    return bricks;
 }
 
 } // namespace
 
-QImage Artwork::Brick(int look, int pixels, bool symbol)
+QColor Artwork::BoardColour()
 {
-    return drawBrick(Looks[std::size_t(look)], Gain(look), pixels, symbol);
+    return {100, 135, 220};
+}
+
+QColor Artwork::BodyColour(int colour, bool pressed)
+{
+    const Rgb& target = LookOf(colour, pressed).target;
+    return {int(target.r), int(target.g), int(target.b)};
+}
+
+QString Artwork::LookName(int colour, bool pressed)
+{
+    return QString::fromLatin1(Colours[std::size_t(colour)].name) + (pressed ? QStringLiteral("-pressed") : QString());
+}
+
+QImage Artwork::Brick(int colour, bool pressed, int pixels, bool symbol)
+{
+    return drawBrick(LookOf(colour, pressed), Gain(colour, pressed), pixels, symbol);
 }
 
 QImage Artwork::Icon(int pixels)

@@ -1,6 +1,6 @@
-// Draws the ten brick pictures built into the program: brick01..05.png are the raised tiles of the five colours,
-// brick06..10.png the same colours pushed in; brickNN@2x.png are the same pictures at twice the resolution, for
-// high-density screens. brickNN-symbol.png and brickNN-symbol@2x.png are the same bricks marked with their colour's
+// Draws the brick pictures built into the program: grey.png, blue.png, ... are the raised tiles of the six colours,
+// grey-pressed.png, ... the same colours pushed in; NAME@2x.png are the same pictures at twice the resolution, for
+// high-density screens. NAME-symbol.png and NAME-symbol@2x.png are the same bricks marked with their colour's
 // symbol. Given a second folder, also draws the application icon there: iconN.png at N pixels and icon.svg.
 // Usage: brick_artwork BRICK_FOLDER [ICON_FOLDER]
 #include "artwork.h"
@@ -27,15 +27,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s BRICK_FOLDER [ICON_FOLDER]\n", argv[0]);
         return 2;
     }
-    constexpr int Size = 32;
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (int look = 0; look < Artwork::LookCount; ++look) {
-        const QString name = QStringLiteral("brick%1").arg(look + 1, 2, 10, QLatin1Char('0'));
-        for (const bool symbol : {false, true}) {
-            const QString file = folder.filePath(symbol ? name + QStringLiteral("-symbol") : name);
-            if (!Save(Artwork::Brick(look, Size, symbol), file + QStringLiteral(".png"))
-                || !Save(Artwork::Brick(look, 2 * Size, symbol), file + QStringLiteral("@2x.png")))
-                return 1;
+    for (int colour = 0; colour < Artwork::ColourCount; ++colour) {
+        for (const bool pressed : {false, true}) {
+            for (const bool symbol : {false, true}) {
+                const QString name
+                    = Artwork::LookName(colour, pressed) + (symbol ? QStringLiteral("-symbol") : QString());
+                const QString file = folder.filePath(name);
+                if (!Save(Artwork::Brick(colour, pressed, CellSize, symbol), file + QStringLiteral(".png"))
+                    || !Save(Artwork::Brick(colour, pressed, 2 * CellSize, symbol), file + QStringLiteral("@2x.png")))
+                    return 1;
+            }
         }
     }
     if (argc == 2) return 0;

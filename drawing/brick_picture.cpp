@@ -24,9 +24,7 @@ const BrickPicture::Drawings& BrickPicture::Pictures(bool marked) const
 {
     Drawings& pictures = drawings[marked ? 1 : 0];
     if (pictures.image.isNull()) {
-        const QString name = QStringLiteral("brick%1%2")
-                                 .arg(look + 1, 2, 10, QLatin1Char('0'))
-                                 .arg(marked ? QStringLiteral("-symbol") : QString());
+        const QString name = Artwork::LookName(colour, pressed) + (marked ? QStringLiteral("-symbol") : QString());
         pictures = {Opaque(LoadPicture(name + QStringLiteral(".png"))),
                     Opaque(LoadPicture(name + QStringLiteral("@2x.png")))};
     }
@@ -39,13 +37,17 @@ const QImage& BrickPicture::Image(int pixels, bool marked) const
     if (pixels == pictures.image.width()) return pictures.image;
     if (pixels == pictures.image2x.width()) return pictures.image2x;
     QImage& other = drawn[marked ? 1 : 0];
-    if (other.width() != pixels) other = Opaque(Artwork::Brick(look, pixels, marked));
+    if (other.width() != pixels) other = Opaque(Artwork::Brick(colour, pressed, pixels, marked));
     return other;
 }
 
 PictureSlots BrickPicture::LoadSlots()
 {
     PictureSlots pictures;
-    for (std::size_t n = 1; n < pictures.size(); ++n) pictures[n] = std::make_shared<const BrickPicture>(int(n) - 1);
+    for (int colour = 1; colour <= ColourCount; ++colour) {
+        pictures[static_cast<std::size_t>(colour)] = std::make_shared<const BrickPicture>(colour - 1, false);
+        pictures[static_cast<std::size_t>(colour + ColourCount)]
+            = std::make_shared<const BrickPicture>(colour - 1, true);
+    }
     return pictures;
 }

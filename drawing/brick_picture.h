@@ -1,7 +1,7 @@
 #ifndef DRAWING_BRICK_PICTURE_H
 #define DRAWING_BRICK_PICTURE_H
 
-#include "board/game_state.h"
+#include "board/cells.h"
 
 #include <QImage>
 
@@ -9,15 +9,15 @@
 // by which of these objects a brick refers to.
 class BrickPicture {
 public:
-    // Look `look` of the ten, 0 to 9: built into the program as brickNN.png with brickNN@2x.png, and the same
-    // marked with the symbol of its colour, brickNN-symbol.png, each read when it is first asked for.
-    explicit BrickPicture(int look) : look(look) {}
+    // Colour `colour` of the six, 0 to 5, raised or pushed in: built into the program as NAME.png with NAME@2x.png,
+    // and the same marked with the symbol of its colour, NAME-symbol.png, each read when it is first asked for.
+    BrickPicture(int colour, bool pressed) : colour(colour), pressed(pressed) {}
     [[nodiscard]] const QImage& Image() const { return Pictures(false).image; }
     // The look for a cell of `pixels` device pixels a side: one of the built-in pictures where it
     // has that size, otherwise drawn afresh from its shapes.
     [[nodiscard]] const QImage& Image(int pixels, bool marked) const;
 
-    // The ten looks built into the program, in their slots 1 to 10.
+    // The looks built into the program, in their slots.
     [[nodiscard]] static PictureSlots LoadSlots();
 
 private:
@@ -27,7 +27,8 @@ private:
     };
     [[nodiscard]] const Drawings& Pictures(bool marked) const;
 
-    int look;
+    int colour;
+    bool pressed;
     mutable std::array<Drawings, 2> drawings; // plain and marked
     mutable std::array<QImage, 2> drawn;      // the last other size asked for
 };
