@@ -4,9 +4,8 @@
 
 Cells CopyOf(const Cells& cells)
 {
-    Cells copy;
-    std::transform(cells.begin(), cells.end(), copy.begin(),
-                   [](const BrickRef& brick) { return brick ? brick->Clone() : nullptr; });
+    Cells copy(cells.Shape());
+    for (int i = 0; i < cells.size(); ++i) copy[i] = cells[i] ? cells[i]->Clone() : nullptr;
     return copy;
 }
 

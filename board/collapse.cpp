@@ -2,17 +2,18 @@
 
 void PlanCollapse(Cells& Board, BrickCollection& slide, BrickCollection& fall)
 {
+    const Geometry& shape = Board.Shape();
     int emptyColumns = 0;
-    for (int column = 0; column < BoardColumns; ++column) {
+    for (int column = 0; column < shape.Columns(); ++column) {
         int emptyBelow = 0;
-        for (int i = column + CellCount - BoardColumns; i >= column; i -= BoardColumns) {
-            BrickRef& cell = Board[static_cast<std::size_t>(i)];
+        for (int i = shape.IndexOf(column, shape.Rows() - 1); i >= column; i -= shape.Columns()) {
+            BrickRef& cell = Board[i];
             if (!cell) {
                 ++emptyBelow;
                 continue;
             }
             if (emptyColumns == 0 && emptyBelow == 0) continue;
-            const int target = i - emptyColumns + emptyBelow * BoardColumns;
+            const int target = i - emptyColumns + emptyBelow * shape.Columns();
             BrickRef brick = std::move(cell);
             brick->Index = target;
             if (emptyColumns != 0) {
@@ -23,8 +24,8 @@ void PlanCollapse(Cells& Board, BrickCollection& slide, BrickCollection& fall)
                 brick->YOffset = emptyBelow;
                 fall.Add(brick);
             }
-            Board[static_cast<std::size_t>(target)] = std::move(brick);
+            Board[target] = std::move(brick);
         }
-        if (emptyBelow == BoardRows) ++emptyColumns;
+        if (emptyBelow == shape.Rows()) ++emptyColumns;
     }
 }

@@ -11,11 +11,12 @@ bool SameColour(const BrickRef& a, const BrickRef& b)
 
 bool IsGameOver(const Cells& Board)
 {
-    for (std::size_t i = 0; i + BoardColumns < Board.size(); ++i) {
-        if (SameColour(Board[i], Board[i + BoardColumns])) return false;
+    const int columns = Board.Shape().Columns();
+    for (int i = 0; i + columns < Board.size(); ++i) {
+        if (SameColour(Board[i], Board[i + columns])) return false;
     }
-    for (std::size_t rowStart = 0; rowStart < Board.size(); rowStart += BoardColumns) {
-        for (std::size_t j = rowStart; j < rowStart + BoardColumns - 1; ++j) {
+    for (int rowStart = 0; rowStart < Board.size(); rowStart += columns) {
+        for (int j = rowStart; j < rowStart + columns - 1; ++j) {
             if (SameColour(Board[j], Board[j + 1])) return false;
         }
     }

@@ -1,17 +1,15 @@
 #include "game_state.h"
 
-#include "platform/random.h"
-
-#include <cmath>
+#include "deal_sequence.h"
 
 namespace {
 
-BrickRef CreateBrick(int index, const PictureSlots& Images, int colour)
+BrickRef CreateBrick(const Geometry& shape, int index, const PictureSlots& Images, int colour)
 {
     auto brick = std::make_shared<Brick>();
     brick->Index = index;
-    brick->Left = static_cast<float>(CellLeft(index));
-    brick->Top = static_cast<float>(CellTop(index));
+    brick->Left = static_cast<float>(shape.CellLeft(index));
+    brick->Top = static_cast<float>(shape.CellTop(index));
     brick->Picture = Images[static_cast<std::size_t>(colour)];
     brick->DownPicture = Images[static_cast<std::size_t>(colour + ColourCount)];
     return brick;
@@ -19,25 +17,27 @@ BrickRef CreateBrick(int index, const PictureSlots& Images, int colour)
 
 } // namespace
 
-void GameState::GenerateBoard(Random& random, const PictureSlots& Images)
+void GameState::GenerateBoard(std::uint64_t dealNumber, const BoardKind& boardKind, const PictureSlots& Images)
 {
-    Board = {};
-    StartBoard = {};
+    kind = boardKind;
+    number = dealNumber;
+    Board = Cells(kind.shape);
+    StartBoard = Cells(kind.shape);
+    DealSequence draws(number);
     int colour = 0;
     int runLeft = 0;
-    for (int i = 0; i < CellCount; ++i) {
+    for (int i = 0; i < CellCount(); ++i) {
         if (runLeft != 0) {
             --runLeft;
         } else {
-            random.Reseed();
-            colour = static_cast<int>(std::floor(random.Next() * ColourCount)) + 1;
-            runLeft = static_cast<int>(std::floor(random.Next() * 3));
+            colour = draws.Draw(kind.colours) + 1;
+            runLeft = draws.Draw(3);
         }
-        auto brick = CreateBrick(i, Images, colour);
-        StartBoard[static_cast<std::size_t>(i)] = brick->Clone();
-        Board[static_cast<std::size_t>(i)] = std::move(brick);
+        auto brick = CreateBrick(kind.shape, i, Images, colour);
+        StartBoard[i] = brick->Clone();
+        Board[i] = std::move(brick);
     }
-    BricksLeft = CellCount;
+    BricksLeft = CellCount();
 }
 
 void GameState::RestoreStartBoard()

@@ -5,13 +5,12 @@
 #include "game_clock.h"
 #include "move_history.h"
 
+#include <cstdint>
 #include <functional>
 
-class Random;
-
-// The game in progress: its bricks and the snapshot of its starting board, the removals that can be taken back
-// and done again, and the time played, with whether the game is paused or has ended. Times are the day-based
-// readings of the clock the caller goes by.
+// The game in progress: its kind of board, its bricks and the snapshot of its starting board, the removals that can
+// be taken back and done again, and the time played, with whether the game is paused or has ended. Times are the
+// day-based readings of the clock the caller goes by.
 class GameState {
 public:
     Cells Board;
@@ -21,12 +20,17 @@ public:
     // Told after every change to what can be done: a move kept or taken back, a start, a pause, the end.
     std::function<void()> Changed;
 
-    // Deals a new board in runs of one to three bricks of one colour.
-    void GenerateBoard(Random& random, const PictureSlots& Images);
+    // Deals the board of the number, of the kind, in runs of one to three bricks of one colour.
+    void GenerateBoard(std::uint64_t number, const BoardKind& kind, const PictureSlots& Images);
     // Puts fresh copies of the starting bricks back on their cells.
     void RestoreStartBoard();
     // Play begins on the board dealt or restored: no move to take back, the clock from 0.
     void Begin(double now);
+
+    [[nodiscard]] const BoardKind& Kind() const { return kind; }
+    [[nodiscard]] int CellCount() const { return kind.shape.CellCount(); }
+    // The number of the deal, which deals this board again.
+    [[nodiscard]] std::uint64_t Number() const { return number; }
 
     // Keeps the board as it is before a removal, with the keyboard cursor's cell, or -1.
     void RecordMove(int cursor);
@@ -48,6 +52,8 @@ private:
     int TakeStep(int cursor, double now);
     void Tell() const;
 
+    BoardKind kind = NormalKind;
+    std::uint64_t number = 0;
     MoveHistory history;
     GameClock clock;
     bool paused = false;

@@ -6,15 +6,15 @@ namespace {
 // down, leaving out the way it came; the order of the result depends on exactly this.
 class GroupSearch {
 public:
-    GroupSearch(const Cells& board, BrickCollection& group) : Board(board), group(group) {}
+    GroupSearch(const Cells& board, BrickCollection& group) : Board(board), shape(board.Shape()), group(group) {}
 
     void SpreadFrom(const Brick& seed)
     {
         const int i = seed.Index;
-        if (HasLeftNeighbour(i)) SpreadLeft(At(i - 1), seed.Picture);
-        if (HasUpNeighbour(i)) SpreadUp(At(i - BoardColumns), seed.Picture);
-        if (HasRightNeighbour(i)) SpreadRight(At(i + 1), seed.Picture);
-        if (HasDownNeighbour(i)) SpreadDown(At(i + BoardColumns), seed.Picture);
+        if (shape.HasLeftNeighbour(i)) SpreadLeft(At(i - 1), seed.Picture);
+        if (shape.HasUpNeighbour(i)) SpreadUp(At(i - shape.Columns()), seed.Picture);
+        if (shape.HasRightNeighbour(i)) SpreadRight(At(i + 1), seed.Picture);
+        if (shape.HasDownNeighbour(i)) SpreadDown(At(i + shape.Columns()), seed.Picture);
     }
 
 private:
@@ -22,36 +22,36 @@ private:
     {
         if (!Join(cell, picture)) return;
         const int i = cell->Index;
-        if (HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
-        if (HasUpNeighbour(i)) SpreadUp(At(i - BoardColumns), cell->Picture);
-        if (HasDownNeighbour(i)) SpreadDown(At(i + BoardColumns), cell->Picture);
+        if (shape.HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
+        if (shape.HasUpNeighbour(i)) SpreadUp(At(i - shape.Columns()), cell->Picture);
+        if (shape.HasDownNeighbour(i)) SpreadDown(At(i + shape.Columns()), cell->Picture);
     }
 
     void SpreadUp(const BrickRef& cell, const PictureRef& picture)
     {
         if (!Join(cell, picture)) return;
         const int i = cell->Index;
-        if (HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
-        if (HasUpNeighbour(i)) SpreadUp(At(i - BoardColumns), cell->Picture);
-        if (HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
+        if (shape.HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
+        if (shape.HasUpNeighbour(i)) SpreadUp(At(i - shape.Columns()), cell->Picture);
+        if (shape.HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
     }
 
     void SpreadRight(const BrickRef& cell, const PictureRef& picture)
     {
         if (!Join(cell, picture)) return;
         const int i = cell->Index;
-        if (HasUpNeighbour(i)) SpreadUp(At(i - BoardColumns), cell->Picture);
-        if (HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
-        if (HasDownNeighbour(i)) SpreadDown(At(i + BoardColumns), cell->Picture);
+        if (shape.HasUpNeighbour(i)) SpreadUp(At(i - shape.Columns()), cell->Picture);
+        if (shape.HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
+        if (shape.HasDownNeighbour(i)) SpreadDown(At(i + shape.Columns()), cell->Picture);
     }
 
     void SpreadDown(const BrickRef& cell, const PictureRef& picture)
     {
         if (!Join(cell, picture)) return;
         const int i = cell->Index;
-        if (HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
-        if (HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
-        if (HasDownNeighbour(i)) SpreadDown(At(i + BoardColumns), cell->Picture);
+        if (shape.HasLeftNeighbour(i)) SpreadLeft(At(i - 1), cell->Picture);
+        if (shape.HasRightNeighbour(i)) SpreadRight(At(i + 1), cell->Picture);
+        if (shape.HasDownNeighbour(i)) SpreadDown(At(i + shape.Columns()), cell->Picture);
     }
 
     // Adds the cell's brick when it has the colour and is not in the group yet.
@@ -62,9 +62,10 @@ private:
         return true;
     }
 
-    const BrickRef& At(int index) const { return Board[static_cast<std::size_t>(index)]; }
+    const BrickRef& At(int index) const { return Board[index]; }
 
     const Cells& Board;
+    const Geometry& shape;
     BrickCollection& group;
 };
 

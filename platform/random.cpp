@@ -5,16 +5,6 @@
 
 namespace {
 
-// SplitMix64: a full-period, well-mixed 64-bit step; plenty for dealing bricks.
-std::uint64_t Mix(std::uint64_t value)
-{
-    value = (value ^ (value >> 30U)) * 0xbf58476d1ce4e5b9ULL;
-    value = (value ^ (value >> 27U)) * 0x94d049bb133111ebULL;
-    return value ^ (value >> 31U);
-}
-
-constexpr std::uint64_t Golden = 0x9e3779b97f4a7c15ULL;
-
 std::uint64_t SystemClockNanoseconds()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -26,6 +16,14 @@ std::uint64_t SystemClockNanoseconds()
 Random::Random() : Random(SystemClockNanoseconds(), SystemClockNanoseconds) {}
 
 Random::Random(std::uint64_t initialState, ClockReading clock) : state(initialState), clock(std::move(clock)) {}
+
+// SplitMix64: a full-period, well-mixed 64-bit step; plenty for dealing bricks.
+std::uint64_t Random::Mix(std::uint64_t value)
+{
+    value = (value ^ (value >> 30U)) * 0xbf58476d1ce4e5b9ULL;
+    value = (value ^ (value >> 27U)) * 0x94d049bb133111ebULL;
+    return value ^ (value >> 31U);
+}
 
 void Random::Reseed()
 {

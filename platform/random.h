@@ -20,6 +20,11 @@ public:
     // Uniform in [0, 1).
     double Next();
 
+    // SplitMix64's finaliser: a step of the generator mixes its state with this.
+    [[nodiscard]] static std::uint64_t Mix(std::uint64_t value);
+    // The constant the state moves on by at each step, the golden ratio's fraction in 64 bits.
+    static constexpr std::uint64_t Golden = 0x9e3779b97f4a7c15ULL;
+
 private:
     std::uint64_t state;
     ClockReading clock;
