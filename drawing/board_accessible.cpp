@@ -1,7 +1,6 @@
 #include "board_accessible.h"
 
 #include "board_surface.h"
-#include "pointer_tracker.h"
 
 #include <QPointer>
 
@@ -59,8 +58,8 @@ public:
     }
 
     // QAccessibleTableCellInterface
-    [[nodiscard]] int rowIndex() const override { return RowOf(cell); }
-    [[nodiscard]] int columnIndex() const override { return ColumnOf(cell); }
+    [[nodiscard]] int rowIndex() const override { return board->Shape().RowOf(cell); }
+    [[nodiscard]] int columnIndex() const override { return board->Shape().ColumnOf(cell); }
     [[nodiscard]] int rowExtent() const override { return 1; }
     [[nodiscard]] int columnExtent() const override { return 1; }
     [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
@@ -104,9 +103,7 @@ BoardAccessible::BoardAccessible(BoardSurface* board) : QAccessibleWidget(board,
 
 BoardAccessible::~BoardAccessible()
 {
-    for (const QAccessible::Id id : cells) {
-        if (id != 0) QAccessible::deleteAccessibleInterface(id);
-    }
+    DeleteCells();
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (notice != 0) QAccessible::deleteAccessibleInterface(notice);
 #endif
@@ -130,9 +127,40 @@ void BoardAccessible::Say(const QString& text)
     QAccessible::updateAccessibility(&event);
 }
 
+void BoardAccessible::DeleteCells()
+{
+    for (const QAccessible::Id id : cells) {
+        if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+    cells.clear();
+}
+
+void BoardAccessible::ShapeChanged()
+{
+    DeleteCells();
+    QAccessibleTableModelChangeEvent reset(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&reset);
+}
+
+int BoardAccessible::childCount() const
+{
+    return Board()->Shape().CellCount();
+}
+
+int BoardAccessible::rowCount() const
+{
+    return Board()->Shape().Rows();
+}
+
+int BoardAccessible::columnCount() const
+{
+    return Board()->Shape().Columns();
+}
+
 QAccessibleInterface* BoardAccessible::child(int index) const
 {
-    if (index < 0 || index >= CellCount) return nullptr;
+    if (index < 0 || index >= childCount()) return nullptr;
+    cells.resize(static_cast<std::size_t>(childCount()));
     QAccessible::Id& id = cells[static_cast<std::size_t>(index)];
     if (id == 0) id = QAccessible::registerAccessibleInterface(new CellAccessible(Board(), index));
     return QAccessible::accessibleInterface(id);
@@ -149,13 +177,14 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const
 {
     const QPointF at = QPointF(Board()->mapFromGlobal(QPoint(x, y))) / Board()->Zoom();
-    return child(PointerTracker::GetIndex(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
+    const Geometry& shape = Board()->Shape();
+    return child(shape.IndexAt(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
 }
 
 QAccessibleInterface* BoardAccessible::cellAt(int row, int column) const
 {
-    const bool onBoard = row >= 0 && row < BoardRows && column >= 0 && column < BoardColumns;
-    return onBoard ? child(row * BoardColumns + column) : nullptr;
+    const Geometry& shape = Board()->Shape();
+    return shape.Contains(column, row) ? child(shape.IndexOf(column, row)) : nullptr;
 }
 
 void* BoardAccessible::interface_cast(QAccessible::InterfaceType type)

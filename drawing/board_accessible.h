@@ -1,15 +1,13 @@
 #ifndef DRAWING_BOARD_ACCESSIBLE_H
 #define DRAWING_BOARD_ACCESSIBLE_H
 
-#include "board/geometry.h"
-
 #include <QAccessibleWidget>
 
-#include <array>
+#include <vector>
 
 class BoardSurface;
 
-// The board as assistive technology sees it: a table of 14 rows and 10 columns of cells, each named by what it
+// The board as assistive technology sees it: a table of its rows and columns of cells, each named by what it
 // holds, the one under the keyboard's cursor having the focus. Nothing is ever selected: a pressed group is told
 // in its cells' names, as it always was. What happens on the board is said as it happens.
 class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -23,8 +21,10 @@ public:
     static void Install();
     // Has a screen reader say the message now, wherever its focus is.
     void Say(const QString& message);
+    // The board has other rows and columns now: its cells are made afresh.
+    void ShapeChanged();
 
-    [[nodiscard]] int childCount() const override { return CellCount; }
+    [[nodiscard]] int childCount() const override;
     [[nodiscard]] QAccessibleInterface* child(int index) const override;
     [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override;
     [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
@@ -35,8 +35,8 @@ public:
     [[nodiscard]] QAccessibleInterface* caption() const override { return nullptr; }
     [[nodiscard]] QAccessibleInterface* summary() const override { return nullptr; }
     [[nodiscard]] QAccessibleInterface* cellAt(int row, int column) const override;
-    [[nodiscard]] int rowCount() const override { return BoardRows; }
-    [[nodiscard]] int columnCount() const override { return BoardColumns; }
+    [[nodiscard]] int rowCount() const override;
+    [[nodiscard]] int columnCount() const override;
     // The cells' names say where they are, so the rows and columns need no headings of their own.
     [[nodiscard]] QString rowDescription(int) const override { return {}; }
     [[nodiscard]] QString columnDescription(int) const override { return {}; }
@@ -56,8 +56,9 @@ public:
 
 private:
     [[nodiscard]] BoardSurface* Board() const;
+    void DeleteCells();
 
-    mutable std::array<QAccessible::Id, CellCount> cells{}; // made when first asked for
+    mutable std::vector<QAccessible::Id> cells; // made when first asked for, 0 until then
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QAccessible::Id notice = 0; // what Say shows as a notification
     QString message;

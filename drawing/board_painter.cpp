@@ -1,5 +1,6 @@
 #include "board_painter.h"
 
+#include "assets/artwork.h"
 #include "board/brick_collection.h"
 #include "brick_picture.h"
 
@@ -8,11 +9,20 @@
 #include <algorithm>
 #include <cmath>
 
-const QColor BoardPainter::BackColor(100, 135, 220);
+const QColor BoardPainter::BackColor = Artwork::BoardColour();
 
-BoardPainter::BoardPainter(Screen& screen, qreal devicePixelRatio, qreal zoom) : screen(screen)
+BoardPainter::BoardPainter(Screen& screen, const Geometry& shape, qreal devicePixelRatio, qreal zoom)
+    : shape(shape), screen(screen)
 {
     UseScale(zoom, devicePixelRatio);
+}
+
+bool BoardPainter::SizeBuffer(const Geometry& newShape)
+{
+    if (newShape == shape) return false;
+    shape = newShape;
+    MakeBuffer();
+    return true;
 }
 
 bool BoardPainter::UseScale(qreal newZoom, qreal devicePixelRatio)
@@ -21,23 +31,29 @@ bool BoardPainter::UseScale(qreal newZoom, qreal devicePixelRatio)
     if (pixels == cellPixels && newZoom == zoom) return false;
     cellPixels = pixels;
     zoom = newZoom;
-    buffer = QImage(BoardColumns * cellPixels, BoardRows * cellPixels, QImage::Format_RGB32);
+    MakeBuffer();
+    return true;
+}
+
+void BoardPainter::MakeBuffer()
+{
+    buffer = QImage(shape.Columns() * cellPixels, shape.Rows() * cellPixels, QImage::Format_RGB32);
     // Its size in points is the zoomed board's.
     buffer.setDevicePixelRatio(cellPixels / (CellSize * zoom));
     buffer.fill(BackColor);
     changed = buffer.rect();
-    return true;
 }
 
 void BoardPainter::Render(const Cells& Board)
 {
     QImage pixels = DevicePixels();
     QPainter painter(&pixels);
-    for (int i = 0; i < CellCount; ++i) {
-        if (const BrickRef& brick = Board[static_cast<std::size_t>(i)]) {
+    for (int i = 0; i < Board.size(); ++i) {
+        if (const BrickRef& brick = Board[i]) {
             PaintPicture(painter, brick->Picture, brick->Left, brick->Top);
         } else {
-            FillCell(painter, static_cast<float>(CellLeft(i)), static_cast<float>(CellTop(i)));
+            FillCell(painter, static_cast<float>(Board.Shape().CellLeft(i)),
+                     static_cast<float>(Board.Shape().CellTop(i)));
         }
     }
 }

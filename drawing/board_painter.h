@@ -1,7 +1,7 @@
 #ifndef DRAWING_BOARD_PAINTER_H
 #define DRAWING_BOARD_PAINTER_H
 
-#include "board/game_state.h"
+#include "board/cells.h"
 
 #include <QColor>
 #include <QImage>
@@ -18,19 +18,19 @@ public:
     virtual void Present(const QImage& picture, const QRect& changed) = 0;
 };
 
-// All drawing goes into an off-screen buffer, which the screen sees only through
-// ShowBuffer, so the window never shows a half-drawn step. Positions are in the board's
-// pixels, each shown `zoom` points wide; the buffer has the screen's density, with its
-// device pixel ratio set to match.
+// All drawing goes into an off-screen buffer the size of a board of its shape, which the screen sees only through
+// ShowBuffer, so the window never shows a half-drawn step. Positions are in the board's pixels, each shown `zoom`
+// points wide; the buffer has the screen's density, with its device pixel ratio set to match.
 class BoardPainter {
 public:
-    explicit BoardPainter(Screen& screen, qreal devicePixelRatio = 1, qreal zoom = 1);
+    BoardPainter(Screen& screen, const Geometry& shape, qreal devicePixelRatio = 1, qreal zoom = 1);
 
     // The colour of an empty cell.
     static const QColor BackColor;
 
-    // Whether the zoom or the ratio called for a new buffer, which is then blank until the next Render.
-    // A cell is a whole number of device pixels.
+    // Each tells whether it called for a new buffer, which is then blank until the next Render. A cell is a whole
+    // number of device pixels.
+    bool SizeBuffer(const Geometry& shape);
     bool UseScale(qreal zoom, qreal devicePixelRatio);
 
     // Whether bricks are drawn marked with the symbol of their colour, from the next drawing on.
@@ -48,7 +48,9 @@ private:
     void FillCell(QPainter& painter, float left, float top);
     [[nodiscard]] QRect CellPixels(float left, float top) const;
     [[nodiscard]] QImage DevicePixels();
+    void MakeBuffer();
 
+    Geometry shape;
     int cellPixels = 0; // a cell's side in device pixels
     qreal zoom = 1;
     bool symbols = false;

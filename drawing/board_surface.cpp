@@ -22,15 +22,22 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     setAccessibleDescription(tr("Arrow keys move, Space or Return removes a group."));
 }
 
+void BoardSurface::SetShape(const Geometry& newShape)
+{
+    shape = newShape;
+    SetZoom(zoom);
+    static_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))->ShapeChanged();
+}
+
 void BoardSurface::SetZoom(qreal newZoom)
 {
     zoom = newZoom;
-    setFixedSize(qRound(BoardWidth * zoom), qRound(BoardHeight * zoom));
+    setFixedSize(qRound(shape.Width() * zoom), qRound(shape.Height() * zoom));
 }
 
 QRect BoardSurface::CellArea(int cell) const
 {
-    return {QPoint(CellLeft(cell), CellTop(cell)) * zoom, QSize(CellSize, CellSize) * zoom};
+    return {QPoint(shape.CellLeft(cell), shape.CellTop(cell)) * zoom, QSize(CellSize, CellSize) * zoom};
 }
 
 void BoardSurface::Present(const QImage& newPicture, const QRect& changed)
@@ -77,7 +84,7 @@ void BoardSurface::Cover(bool on)
 
 QString BoardSurface::CellName(int cell) const
 {
-    if (covered) return tr("Paused, column %1, row %2").arg(ColumnOf(cell) + 1).arg(RowOf(cell) + 1);
+    if (covered) return tr("Paused, column %1, row %2").arg(shape.ColumnOf(cell) + 1).arg(shape.RowOf(cell) + 1);
     return DescribeCell ? DescribeCell(cell) : QString();
 }
 
@@ -105,8 +112,8 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     // every look and the board. In whole device pixels, so it stays sharp at any density and zoom.
     const qreal ratio = picture.devicePixelRatio();
     painter.scale(1 / ratio, 1 / ratio);
-    const int cell = picture.width() / BoardColumns, line = std::max(1, qRound(2.0 * cell / CellSize));
-    const QRect outer(ColumnOf(cursor) * cell, RowOf(cursor) * cell, cell, cell);
+    const int cell = picture.width() / shape.Columns(), line = std::max(1, qRound(2.0 * cell / CellSize));
+    const QRect outer(shape.ColumnOf(cursor) * cell, shape.RowOf(cursor) * cell, cell, cell);
     const QRect middle = outer.adjusted(line, line, -line, -line), inner = middle.adjusted(line, line, -line, -line);
     painter.setClipRegion(QRegion(outer).subtracted(middle));
     painter.fillRect(outer, Qt::black);

@@ -21,6 +21,9 @@ public:
     void Present(const QImage& picture, const QRect& changed) override;
     [[nodiscard]] const QImage& Picture() const { return picture; }
 
+    // The board's shape and zoom set the widget's size.
+    void SetShape(const Geometry& shape);
+    [[nodiscard]] const Geometry& Shape() const { return shape; }
     void SetZoom(qreal zoom);
     [[nodiscard]] qreal Zoom() const { return zoom; }
     // Where the cell is shown, in points of this widget.
@@ -75,6 +78,7 @@ private:
     void PaintCover(QPainter& painter);
 
     QImage picture;
+    Geometry shape{0, 0};
     int cursor = -1;
     qreal zoom = 1;
     int wheel = 0; // eighths of a degree turned with Ctrl held, short of a whole step

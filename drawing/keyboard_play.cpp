@@ -9,37 +9,41 @@
 
 namespace {
 
-// Of the four cells around the board's centre, the one up and left.
-constexpr int CentreCell = (BoardRows / 2 - 1) * BoardColumns + BoardColumns / 2 - 1;
-
-// Translated where they are said, once the translations are installed. A language whose
-// adjectives agree with their noun gives the form that goes with its word for a brick.
+// Translated where they are said, once the translations are installed.
 constexpr std::array<const char*, ColourCount + 1> ColourNames{
     nullptr,
-    //: The colour in "%1 brick, column %2, ...".
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
     QT_TRANSLATE_NOOP("KeyboardPlay", "Grey"),
-    //: The colour in "%1 brick, column %2, ...".
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
     QT_TRANSLATE_NOOP("KeyboardPlay", "Blue"),
-    //: The colour in "%1 brick, column %2, ...".
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
     QT_TRANSLATE_NOOP("KeyboardPlay", "Green"),
-    //: The colour in "%1 brick, column %2, ...".
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
     QT_TRANSLATE_NOOP("KeyboardPlay", "Red"),
-    //: The colour in "%1 brick, column %2, ...".
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
     QT_TRANSLATE_NOOP("KeyboardPlay", "Yellow"),
+    //: The colour in "%1 brick, column %2, ...", in the form that agrees with the word for a brick.
+    QT_TRANSLATE_NOOP("KeyboardPlay", "Violet"),
 };
 
-int Moved(int cell, int key)
+// The middle cell, or of the cells around the middle, the one up and left.
+int CentreOf(const Geometry& shape)
 {
-    const int column = ColumnOf(cell) + (key == Qt::Key_Right) - (key == Qt::Key_Left);
-    const int row = RowOf(cell) + (key == Qt::Key_Down) - (key == Qt::Key_Up);
-    return std::clamp(row, 0, BoardRows - 1) * BoardColumns + std::clamp(column, 0, BoardColumns - 1);
+    return shape.IndexOf((shape.Columns() - 1) / 2, (shape.Rows() - 1) / 2);
+}
+
+int Moved(const Geometry& shape, int cell, int key)
+{
+    const int column = shape.ColumnOf(cell) + (key == Qt::Key_Right) - (key == Qt::Key_Left);
+    const int row = shape.RowOf(cell) + (key == Qt::Key_Down) - (key == Qt::Key_Up);
+    return shape.IndexOf(std::clamp(column, 0, shape.Columns() - 1), std::clamp(row, 0, shape.Rows() - 1));
 }
 
 } // namespace
 
 KeyboardPlay::KeyboardPlay(const GameState& game, const PictureSlots& looks, PointerTracker& pointer,
                            BoardSurface& surface)
-    : game(game), looks(looks), pointer(pointer), surface(surface), cell(CentreCell)
+    : game(game), looks(looks), pointer(pointer), surface(surface)
 {
 }
 
@@ -54,7 +58,7 @@ void KeyboardPlay::Key(int key, bool down, bool autoRepeat)
         TakeBackPress();
     } else if (!press) {
         // The first key only brings the cursor; the arrows move it from then on.
-        if (surface.Cursor() >= 0) cell = Moved(cell, key);
+        if (surface.Cursor() >= 0) cell = Moved(game.Board.Shape(), cell, key);
         surface.ShowCursor(cell);
         pointer.MoveTo(PointerTracker::Hand::Keys, cell);
     } else if (!pointer.HeldBy(PointerTracker::Hand::Keys)) { // one press for each hold, however it repeats
@@ -67,6 +71,12 @@ void KeyboardPlay::Key(int key, bool down, bool autoRepeat)
 void KeyboardPlay::Hide()
 {
     surface.ShowCursor(-1);
+}
+
+void KeyboardPlay::ShapeChanged()
+{
+    Hide();
+    cell = CentreOf(game.Board.Shape());
 }
 
 void KeyboardPlay::TakeBackPress()
@@ -110,9 +120,9 @@ void KeyboardPlay::SayCell()
 
 QString KeyboardPlay::Describe(int cell) const
 {
-    const int column = ColumnOf(cell) + 1;
-    const int row = RowOf(cell) + 1;
-    const BrickRef& brick = game.Board[static_cast<std::size_t>(cell)];
+    const int column = game.Board.Shape().ColumnOf(cell) + 1;
+    const int row = game.Board.Shape().RowOf(cell) + 1;
+    const BrickRef& brick = game.Board[cell];
     if (!brick) return tr("Empty, column %1, row %2").arg(column).arg(row);
     const auto colour = static_cast<std::size_t>(std::find(looks.begin(), looks.end(), brick->Picture) - looks.begin());
     const int group = static_cast<int>(FindGroup(game.Board, brick)->Count());

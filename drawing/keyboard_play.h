@@ -24,6 +24,8 @@ public:
     void Key(int key, bool down, bool autoRepeat);
     // The mouse took over the board: the cursor goes until the next key.
     void Hide();
+    // A board of another shape: the cursor goes, to come back in its middle.
+    void ShapeChanged();
     // Takes a press of the keys back, as Escape does: the board has lost the keyboard's focus, so the key's
     // release may never come, or the board is about to change under it.
     void TakeBackPress();
@@ -43,7 +45,7 @@ private:
     const PictureSlots& looks;
     PointerTracker& pointer;
     BoardSurface& surface;
-    int cell;           // where the cursor is, or appears at its next showing
+    int cell = 0;       // where the cursor is, or appears at its next showing
     int bricksLeft = 0; // as last told
 };
 

@@ -13,9 +13,6 @@
 
 namespace {
 
-// Best times are kept only for games ending with fewer bricks than this.
-constexpr int RecordBelowBricksLeft = 10;
-
 const char* const GameOverTitle = QT_TRANSLATE_NOOP("MoveExecutor", "Game over!");
 
 } // namespace
@@ -26,7 +23,7 @@ void MoveExecutor::RemoveGroup(const BrickCollection& group, int cursor)
     parts.painter.EraseBricks(group);
     parts.painter.ShowBuffer();
     for (const BrickRef& brick : group) {
-        parts.game.Board[static_cast<std::size_t>(brick->Index)].reset();
+        parts.game.Board[brick->Index].reset();
     }
     BrickCollection slide;
     BrickCollection fall;
@@ -60,7 +57,7 @@ void MoveExecutor::ShowBoard(BoardChange change, int cursor)
 
 void MoveExecutor::EndGame()
 {
-    if (parts.game.BricksLeft < RecordBelowBricksLeft) RecordBestTime();
+    if (parts.game.BricksLeft < Settings::RecordRows) RecordBestTime();
     if (parts.game.BricksLeft != 0 && AcceptsRetry()) {
         parts.flow.RetryGame();
         return;
@@ -73,18 +70,18 @@ void MoveExecutor::RecordBestTime()
     const int bricksLeft = parts.game.BricksLeft;
     // In whole seconds, as the clock showed it and as the record keeps it.
     const double finishingTime = ToWholeSeconds(parts.game.TimePlayed(parts.clock.Now()));
-    const double best = parts.settings.GetBestTime(bricksLeft);
+    const double best = parts.settings.GetBestTime(parts.game.Kind(), bricksLeft);
     // An equal time does not take the record.
     if (best == 0 || finishingTime < best) SaveRecord(bricksLeft, finishingTime);
 }
 
 void MoveExecutor::SaveRecord(int bricksLeft, double finishingTime)
 {
-    const int cleared = CellCount - bricksLeft;
+    const int cleared = parts.game.CellCount() - bricksLeft;
     const QString prompt = tr("You are the fastest to clear %n.\r\nEnter you're name:", "", cleared);
-    const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt);
+    const QString name = parts.dialogs.InputBox(parts.flow.DialogOwner(), prompt, QString(), QString());
     // A cancelled entry still keeps the record, under an empty name.
-    const Settings::Outcome outcome = parts.settings.SaveBestRecord(bricksLeft, finishingTime, name);
+    const Settings::Outcome outcome = parts.settings.SaveBestRecord(parts.game.Kind(), bricksLeft, finishingTime, name);
     if (outcome == Settings::Outcome::Saved) return;
     const QString why = outcome == Settings::Outcome::Unwritable
                             ? tr("Your time could not be saved: the settings file cannot be written.")

@@ -16,15 +16,9 @@ PointerTracker::PointerTracker(const GameState& game, BoardPainter& painter, Gro
 {
 }
 
-int PointerTracker::GetIndex(int x, int y)
+int PointerTracker::GetIndex(int x, int y) const
 {
-    if (y < 0) return -1;
-    const int row = y / CellSize;
-    if (row >= BoardRows) return -1;
-    if (x < 0) return -1;
-    const int column = x / CellSize;
-    if (column >= BoardColumns) return -1;
-    return row * BoardColumns + column;
+    return game.Board.Shape().IndexAt(x, y);
 }
 
 void PointerTracker::SetPressed(bool value)
@@ -66,7 +60,7 @@ bool PointerTracker::Press(Hand hand, int cell)
     DropSelection();
     holder = hand;
     if (cell < 0) return true;
-    Selection = FindGroup(game.Board, game.Board[static_cast<std::size_t>(cell)]);
+    Selection = FindGroup(game.Board, game.Board[cell]);
     SetPressed(true);
     return true;
 }
@@ -114,7 +108,7 @@ void PointerTracker::MouseUp(Qt::MouseButtons button, QPointF /*position*/)
     if (button & Qt::LeftButton) Release(Hand::Mouse);
 }
 
-int PointerTracker::IndexAt(QPointF position)
+int PointerTracker::IndexAt(QPointF position) const
 {
     // Cut down, not rounded: at a scale factor other than 1 a point has fractions, and all of a cell's last
     // point still belongs to that cell.

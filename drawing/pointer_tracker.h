@@ -23,7 +23,7 @@ public:
     PointerTracker(const GameState& game, BoardPainter& painter, GroupHandler removeGroup);
 
     // The cell under a pixel of the board, or -1 off the board.
-    [[nodiscard]] static int GetIndex(int x, int y);
+    [[nodiscard]] int GetIndex(int x, int y) const;
 
     void SetPressed(bool value);
     // Draws the selection pressed again if it is, after the whole board was drawn anew.
@@ -47,7 +47,7 @@ public:
     void MouseUp(Qt::MouseButtons button, QPointF position);
 
 private:
-    [[nodiscard]] static int IndexAt(QPointF position);
+    [[nodiscard]] int IndexAt(QPointF position) const;
     // Draws the selection normal again, then forgets it.
     void DropSelection();
 

@@ -1,5 +1,6 @@
 #include "frm_main.h"
 
+#include "board/deal_sequence.h"
 #include "drawing/board_surface.h"
 #include "drawing/brick_picture.h"
 #include "platform/clock.h"
@@ -9,8 +10,10 @@
 #include "scores/frm_high_score.h"
 #include "status_panel.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -27,15 +30,33 @@ constexpr int TimerInterval = 200;
 const QString BricksPanel = QStringLiteral("Bricks");
 const QString TimePanel = QStringLiteral("Time");
 
+// The items of the board's sizes, smallest first: names, and captions that take the size from the size itself.
+constexpr std::array<std::pair<const char*, const char*>, BoardSizes.size()> SizeItems{{
+    {"mnuFileBoardSmall", QT_TRANSLATE_NOOP("frmMain", "&Small (%1 × %2)")},
+    {"mnuFileBoardNormal", QT_TRANSLATE_NOOP("frmMain", "&Normal (%1 × %2)")},
+    {"mnuFileBoardLarge", QT_TRANSLATE_NOOP("frmMain", "&Large (%1 × %2)")},
+}};
+
+// A deal's number as the player writes it: its digits, spaces around them allowed, and in range.
+std::optional<std::uint64_t> DealNumberIn(const QString& text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,10}$"));
+    const QString number = text.trimmed();
+    if (!digits.match(number).hasMatch()) return std::nullopt;
+    const std::uint64_t value = number.toULongLong();
+    if (value < 1 || value > DealSequence::LargestNumber) return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 frmMain::frmMain(const Services& services, QWidget* parent)
     : QMainWindow(parent), services(services), settings(services.store), Images(BrickPicture::LoadSlots()),
-      surface(new BoardSurface(this)), painter(*surface, surface->devicePixelRatioF()),
+      surface(new BoardSurface(this)), painter(*surface, surface->Shape(), surface->devicePixelRatioF()),
       animator(painter, services.ticks),
       moves({game, painter, animator, settings, services.dialogs, services.clock, *this}),
       pointer(game, painter, [this](const BrickCollection& group) { moves.RemoveGroup(group, surface->Cursor()); }),
-      keyboard(game, Images, pointer, *surface), view(services.store), Timer(new QTimer(this))
+      keyboard(game, Images, pointer, *surface), view(services.store), boards(services.store), Timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Bricks"));
@@ -44,7 +65,9 @@ frmMain::frmMain(const Services& services, QWidget* parent)
                    | Qt::WindowCloseButtonHint);
     setCentralWidget(surface);
     ConnectBoard();
-    CreateMenus();
+    CreateFileMenu();
+    CreateViewMenu();
+    CreateMoveMenu();
     CreateStatusBar();
     game.Changed = [this] { ShowGameState(); };
     painter.ShowSymbols(mnuViewSymbols->isChecked());
@@ -82,57 +105,92 @@ void frmMain::ConnectBoard()
     surface->setFocus();
 }
 
-void frmMain::CreateMenus()
+QAction* frmMain::AddItem(QMenu* menu, const QString& name, const QString& caption, void (frmMain::*handler)())
+{
+    QAction* item = menu->addAction(caption, this, handler);
+    item->setObjectName(name);
+    return item;
+}
+
+void frmMain::CreateFileMenu()
 {
     QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
-    const auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, void (frmMain::*handler)()) {
-        QAction* item = menu->addAction(caption, this, handler);
-        item->setObjectName(name);
-        return item;
-    };
-    addItem(mnuFile, QStringLiteral("mnuFileNewGame"), tr("&New game"), &frmMain::mnuFileNewGame_Click);
-    addItem(mnuFile, QStringLiteral("mnuFileRetry"), tr("&Retry"), &frmMain::mnuFileRetry_Click);
-    mnuFilePause = addItem(mnuFile, QStringLiteral("mnuFilePause"), tr("&Pause"), &frmMain::mnuFilePause_Click);
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    AddItem(mnuFile, QStringLiteral("mnuFileNewGame"), tr("&New game"), &frmMain::mnuFileNewGame_Click);
+    AddItem(mnuFile, QStringLiteral("mnuFileNewNumberedGame"), tr("New n&umbered game…"),
+            &frmMain::mnuFileNewNumberedGame_Click);
+    AddItem(mnuFile, QStringLiteral("mnuFileRetry"), tr("&Retry"), &frmMain::mnuFileRetry_Click);
+    mnuFilePause = AddItem(mnuFile, QStringLiteral("mnuFilePause"), tr("&Pause"), &frmMain::mnuFilePause_Click);
     mnuFilePause->setCheckable(true);
     mnuFilePause->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+    CreateBoardMenu(mnuFile);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileLine1"));
-    addItem(mnuFile, QStringLiteral("mnuFileExit"), tr("&Exit"), &frmMain::mnuFileExit_Click);
+    AddItem(mnuFile, QStringLiteral("mnuFileExit"), tr("&Exit"), &frmMain::mnuFileExit_Click);
+}
 
+void frmMain::CreateBoardMenu(QMenu* mnuFile)
+{
+    QMenu* mnuFileBoard = mnuFile->addMenu(tr("&Board"));
+    mnuFileBoard->setObjectName(QStringLiteral("mnuFileBoard"));
+    boardSizes = new QActionGroup(this);
+    for (std::size_t i = 0; i < BoardSizes.size(); ++i) {
+        const Geometry shape = BoardSizes[i];
+        QAction* item = mnuFileBoard->addAction(tr(SizeItems[i].second).arg(shape.Columns()).arg(shape.Rows()));
+        item->setObjectName(QString::fromLatin1(SizeItems[i].first));
+        item->setData(QSize(shape.Columns(), shape.Rows()));
+        connect(item, &QAction::triggered, this, [this, shape] { ChooseBoard({shape, game.Kind().colours}); });
+        boardSizes->addAction(item)->setCheckable(true);
+    }
+    mnuFileBoard->addSeparator();
+    boardColours = new QActionGroup(this);
+    for (int count = FewestColours; count <= ColourCount; ++count) {
+        QAction* item = mnuFileBoard->addAction(tr("&%n colours", "", count));
+        item->setObjectName(QStringLiteral("mnuFileBoardColours%1").arg(count));
+        item->setData(count);
+        connect(item, &QAction::triggered, this, [this, count] { ChooseBoard({game.Kind().shape, count}); });
+        boardColours->addAction(item)->setCheckable(true);
+    }
+}
+
+void frmMain::CreateViewMenu()
+{
     QMenu* mnuView = menuBar()->addMenu(tr("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuViewStatusbar
-        = addItem(mnuView, QStringLiteral("mnuViewStatusbar"), tr("&Statusbar"), &frmMain::mnuViewStatusbar_Click);
+        = AddItem(mnuView, QStringLiteral("mnuViewStatusbar"), tr("&Statusbar"), &frmMain::mnuViewStatusbar_Click);
     mnuViewStatusbar->setCheckable(true);
     mnuViewStatusbar->setChecked(true);
-    addItem(mnuView, QStringLiteral("mnuViewHighScore"), tr("&High score"), &frmMain::mnuViewHighScore_Click);
+    AddItem(mnuView, QStringLiteral("mnuViewHighScore"), tr("&High score"), &frmMain::mnuViewHighScore_Click);
     mnuViewSymbols
-        = addItem(mnuView, QStringLiteral("mnuViewSymbols"), tr("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
+        = AddItem(mnuView, QStringLiteral("mnuViewSymbols"), tr("&Colour symbols"), &frmMain::mnuViewSymbols_Click);
     mnuViewSymbols->setCheckable(true);
     mnuViewSymbols->setChecked(view.Symbols());
     mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewLine1"));
     // The shortcuts of the desktops' guidelines; Qt takes the keypad's +, - and 0 for them too.
-    mnuViewZoomIn = addItem(mnuView, QStringLiteral("mnuViewZoomIn"), tr("Zoom &in"), &frmMain::mnuViewZoomIn_Click);
+    mnuViewZoomIn = AddItem(mnuView, QStringLiteral("mnuViewZoomIn"), tr("Zoom &in"), &frmMain::mnuViewZoomIn_Click);
     mnuViewZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     mnuViewZoomOut
-        = addItem(mnuView, QStringLiteral("mnuViewZoomOut"), tr("Zoom &out"), &frmMain::mnuViewZoomOut_Click);
+        = AddItem(mnuView, QStringLiteral("mnuViewZoomOut"), tr("Zoom &out"), &frmMain::mnuViewZoomOut_Click);
     mnuViewZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     mnuViewNormalSize
-        = addItem(mnuView, QStringLiteral("mnuViewNormalSize"), tr("&Normal size"), &frmMain::mnuViewNormalSize_Click);
+        = AddItem(mnuView, QStringLiteral("mnuViewNormalSize"), tr("&Normal size"), &frmMain::mnuViewNormalSize_Click);
     mnuViewNormalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+}
 
+void frmMain::CreateMoveMenu()
+{
     // The desktops' standard keys: Ctrl+Z, and Ctrl+Shift+Z shown for Redo, as GNOME and KDE show it, where Qt's
     // generic list begins with Ctrl+Y; every binding of the list works.
     QMenu* mnuMove = menuBar()->addMenu(tr("&Move"));
-    mnuMoveUndo = addItem(mnuMove, QStringLiteral("mnuMoveUndo"), tr("&Undo"), &frmMain::mnuMoveUndo_Click);
+    mnuMove->setObjectName(QStringLiteral("mnuMove"));
+    mnuMoveUndo = AddItem(mnuMove, QStringLiteral("mnuMoveUndo"), tr("&Undo"), &frmMain::mnuMoveUndo_Click);
     mnuMoveUndo->setShortcuts(QKeySequence::Undo);
-    mnuMoveRedo = addItem(mnuMove, QStringLiteral("mnuMoveRedo"), tr("&Redo"), &frmMain::mnuMoveRedo_Click);
+    mnuMoveRedo = AddItem(mnuMove, QStringLiteral("mnuMoveRedo"), tr("&Redo"), &frmMain::mnuMoveRedo_Click);
     QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
     const QKeySequence shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     redo.removeAll(shiftZ);
     redo.prepend(shiftZ);
     mnuMoveRedo->setShortcuts(redo);
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuMove->setObjectName(QStringLiteral("mnuMove"));
 }
 
 void frmMain::CreateStatusBar()
@@ -195,7 +253,7 @@ void frmMain::Unload()
 
 void frmMain::Form_Load()
 {
-    NewGame();
+    Deal(DealSequence::RandomNumber(services.random), boards.Kind());
 }
 
 void frmMain::Form_Activate()
@@ -212,8 +270,35 @@ bool frmMain::Form_QueryUnload()
 
 void frmMain::NewGame()
 {
-    game.GenerateBoard(services.random, Images);
+    Deal(DealSequence::RandomNumber(services.random), game.Kind());
+}
+
+void frmMain::Deal(std::uint64_t number, const BoardKind& kind)
+{
+    game.GenerateBoard(number, kind, Images);
+    ShowKind();
     BeginPlay();
+}
+
+void frmMain::ShowKind()
+{
+    for (QAction* item : boardSizes->actions())
+        item->setChecked(item->data().toSize() == QSize(game.Kind().shape.Columns(), game.Kind().shape.Rows()));
+    for (QAction* item : boardColours->actions()) item->setChecked(item->data().toInt() == game.Kind().colours);
+    const Geometry& shape = game.Kind().shape;
+    if (shape == surface->Shape()) return;
+    surface->SetShape(shape);
+    painter.SizeBuffer(shape);
+    keyboard.ShapeChanged();
+    // The window takes the new size once shown, at a zoom that fits.
+    if (isVisible()) MatchScreen();
+}
+
+void frmMain::ChooseBoard(const BoardKind& kind)
+{
+    if (kind == game.Kind()) return;
+    Deal(DealSequence::RandomNumber(services.random), kind);
+    KeepChoice(boards.SaveKind(kind));
 }
 
 void frmMain::RetryGame()
@@ -256,7 +341,7 @@ int frmMain::LargestFittingZoom() const
     const QSize around = frameGeometry().size() - surface->size();
     int largest = ViewSettings::NormalZoom;
     for (int percent = largest; percent <= ViewSettings::LargestZoom; percent += ViewSettings::ZoomStep) {
-        const QSize window = around + QSize(BoardWidth, BoardHeight) * (percent / 100.0);
+        const QSize window = around + QSize(game.Kind().shape.Width(), game.Kind().shape.Height()) * (percent / 100.0);
         if (window.width() <= area.width() && window.height() <= area.height()) largest = percent;
     }
     return largest;
@@ -339,6 +424,23 @@ void frmMain::mnuFileNewGame_Click()
     NewGame();
 }
 
+void frmMain::mnuFileNewNumberedGame_Click()
+{
+    const QString text
+        = services.dialogs.InputBox(this, tr("Board number, from 1 to %1:").arg(DealSequence::LargestNumber),
+                                    tr("New numbered game"), QString::number(game.Number()));
+    // Cancelled, the game goes on as it was.
+    if (text.isEmpty()) return;
+    if (const std::optional<std::uint64_t> number = DealNumberIn(text)) {
+        Deal(*number, game.Kind());
+        return;
+    }
+    services.dialogs.MsgBox(this,
+                            tr("That is not a board number: a board number is a whole number from 1 to %1.")
+                                .arg(DealSequence::LargestNumber),
+                            MessageStyle::OkWarning, tr("New numbered game"));
+}
+
 void frmMain::mnuFileRetry_Click()
 {
     RetryGame();
@@ -384,6 +486,7 @@ void frmMain::mnuViewStatusbar_Click()
 void frmMain::mnuViewHighScore_Click()
 {
     if (highScore == nullptr) highScore = new frmHighScore(settings, this);
+    highScore->ShowKind(game.Kind());
     highScore->exec();
 }
 

@@ -2,6 +2,7 @@
 #define MAIN_WINDOW_FRM_MAIN_H
 
 #include "board/game_state.h"
+#include "board_settings.h"
 #include "drawing/animator.h"
 #include "drawing/board_painter.h"
 #include "drawing/game_flow.h"
@@ -16,12 +17,14 @@
 
 class BoardSurface;
 class QAction;
+class QActionGroup;
+class QMenu;
 class StatusPanel;
 class QTimer;
 class frmHighScore;
 
 // The game's window: the board, the menus, the status bar with the brick count and the
-// clock, and the life of a game from its start to a retry or a new one.
+// clock, and the life of a game from its start to a retry or a new one, on the kind of board chosen.
 class frmMain final : public QMainWindow, private GameFlow {
     Q_OBJECT
 
@@ -47,7 +50,12 @@ protected:
 
 private:
     void ConnectBoard();
-    void CreateMenus();
+    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption, void (frmMain::*handler)());
+    void CreateFileMenu();
+    // The board's sizes and numbers of colours, as two sets of items of which one each is checked.
+    void CreateBoardMenu(QMenu* mnuFile);
+    void CreateViewMenu();
+    void CreateMoveMenu();
     void CreateStatusBar();
     [[nodiscard]] StatusPanel* Panel(const QString& key) const;
     void PlaceAtDesignPosition();
@@ -76,6 +84,12 @@ private:
     // Draws the whole board anew, a group shown pressed included.
     void RedrawBoard();
     void Timer_Timer();
+    // Deals the board of the number, of the kind, and starts the clock on it.
+    void Deal(std::uint64_t number, const BoardKind& kind);
+    // The items of the kind of board in play checked, and the board shown at its size, the window fitted around it.
+    void ShowKind();
+    // Another kind of board chosen: a new deal of it at once, and the choice kept.
+    void ChooseBoard(const BoardKind& kind);
     // Shows the board just dealt or restored and starts the clock on it.
     void BeginPlay();
     // The clock running or not, and the items of what can be done, as the game's state has them.
@@ -84,6 +98,7 @@ private:
     void TakeBackPress();
 
     void mnuFileNewGame_Click();
+    void mnuFileNewNumberedGame_Click();
     void mnuFileRetry_Click();
     void mnuFilePause_Click();
     // Stops the clock and covers the board, or uncovers it and lets the clock go on from where it stood.
@@ -115,7 +130,10 @@ private:
     PointerTracker pointer;
     KeyboardPlay keyboard;
     ViewSettings view;
+    BoardSettings boards;
     QTimer* Timer;
+    QActionGroup* boardSizes = nullptr;
+    QActionGroup* boardColours = nullptr;
     QAction* mnuFilePause = nullptr;
     QAction* mnuViewStatusbar = nullptr;
     QAction* mnuViewSymbols = nullptr;

@@ -52,10 +52,11 @@ MessageAnswer QtDialogs::MsgBox(QWidget* owner, const QString& prompt, MessageSt
     return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
 }
 
-QString QtDialogs::InputBox(QWidget* owner, const QString& prompt)
+QString QtDialogs::InputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& text)
 {
     QInputDialog dialog(owner);
-    dialog.setWindowTitle(ApplicationTitle());
+    dialog.setWindowTitle(TitleOrDefault(title));
     dialog.setLabelText(PlatformLines(prompt));
+    dialog.setTextValue(text);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }

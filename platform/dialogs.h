@@ -14,14 +14,15 @@ public:
     virtual ~Dialogs() = default;
     // An empty title shows the application title.
     virtual MessageAnswer MsgBox(QWidget* owner, const QString& prompt, MessageStyle style, const QString& title) = 0;
-    // The text entered, or the empty text when cancelled.
-    virtual QString InputBox(QWidget* owner, const QString& prompt) = 0;
+    // The text entered, or the empty text when cancelled; `text` is there to begin with. An empty title shows the
+    // application title.
+    virtual QString InputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& text) = 0;
 };
 
 class QtDialogs final : public Dialogs {
 public:
     MessageAnswer MsgBox(QWidget* owner, const QString& prompt, MessageStyle style, const QString& title) override;
-    QString InputBox(QWidget* owner, const QString& prompt) override;
+    QString InputBox(QWidget* owner, const QString& prompt, const QString& title, const QString& text) override;
 };
 
 #endif

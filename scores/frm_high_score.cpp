@@ -1,7 +1,6 @@
 #include "frm_high_score.h"
 
 #include "platform/date_time.h"
-#include "scores/settings.h"
 
 #include <QLabel>
 
@@ -38,7 +37,6 @@ frmHighScore::frmHighScore(Settings& settings, QWidget* owner)
                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings(settings)
 {
-    setWindowTitle(tr("High score"));
     setFixedSize(ClientWidth, ClientHeight);
 
     // The classic dialog font is not to be had everywhere; the desktop's own, in bold, heads the columns.
@@ -88,12 +86,17 @@ void frmHighScore::showEvent(QShowEvent* event)
 
 void frmHighScore::Form_Load()
 {
+    // Every other kind names itself: its times are not comparable with the usual board's.
+    setWindowTitle(shown == NormalKind ? tr("High score")
+                                       : tr("High score: %1 × %2, %n colours", "", shown.colours)
+                                             .arg(shown.shape.Columns())
+                                             .arg(shown.shape.Rows()));
     for (int N = 0; N < RowCount; ++N) {
         lblKvar[N]->setText(QString::number(N));
-        const double T = settings.GetBestTime(N);
+        const double T = settings.GetBestTime(shown, N);
         if (T > 0) {
             lblTid[N]->setText(FormatLongTime(T));
-            lblNamn[N]->setText(settings.GetBestName(N));
+            lblNamn[N]->setText(settings.GetBestName(shown, N));
         } else {
             // An earlier opening may have left a text here.
             lblTid[N]->clear();

@@ -1,22 +1,26 @@
 #ifndef SCORES_FRM_HIGH_SCORE_H
 #define SCORES_FRM_HIGH_SCORE_H
 
+#include "board/board_kind.h"
+#include "scores/settings.h"
+
 #include <QDialog>
 
 #include <array>
 
 class QLabel;
-class Settings;
 
-// The table of best times, one row for each number of bricks left from 0 to 9.
+// The table of best times of a kind of board, one row for each number of bricks left from 0 to 9.
 // Filled afresh from the store at every opening.
 class frmHighScore final : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int RowCount = 10;
+    static constexpr int RowCount = Settings::RecordRows;
 
     frmHighScore(Settings& settings, QWidget* owner);
+    // The kind whose times the next opening shows; the board the game has always dealt until then.
+    void ShowKind(const BoardKind& kind) { shown = kind; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -26,6 +30,7 @@ private:
     void Form_Load();
 
     Settings& settings;
+    BoardKind shown = NormalKind;
     std::array<QLabel*, 3> lblTitel{};
     std::array<QLabel*, RowCount> lblKvar{};
     std::array<QLabel*, RowCount> lblTid{};

@@ -9,9 +9,16 @@ namespace {
 const QString TimeKey = QStringLiteral("Time");
 const QString NameKey = QStringLiteral("Name");
 
-QString Section(int N)
+// The same digits in every language; no two kinds share a section, and the sizes' digits never follow "Bricks" with
+// the bracket that today's sections have there.
+QString Section(const BoardKind& kind, int N)
 {
-    return QStringLiteral("Bricks(%1)").arg(N);
+    if (kind == NormalKind) return QStringLiteral("Bricks(%1)").arg(N);
+    return QStringLiteral("Bricks%1x%2c%3(%4)")
+        .arg(kind.shape.Columns())
+        .arg(kind.shape.Rows())
+        .arg(kind.colours)
+        .arg(N);
 }
 
 // A text damaged outside the program counts as no record.
@@ -22,20 +29,20 @@ double TimeFrom(const QString& text)
 
 } // namespace
 
-double Settings::GetBestTime(int N) const
+double Settings::GetBestTime(const BoardKind& kind, int N) const
 {
-    return TimeFrom(store.GetSetting(ApplicationTitle(), Section(N), TimeKey, QStringLiteral("0")));
+    return TimeFrom(store.GetSetting(ApplicationTitle(), Section(kind, N), TimeKey, QStringLiteral("0")));
 }
 
-QString Settings::GetBestName(int N) const
+QString Settings::GetBestName(const BoardKind& kind, int N) const
 {
-    return store.GetSetting(ApplicationTitle(), Section(N), NameKey, QString());
+    return store.GetSetting(ApplicationTitle(), Section(kind, N), NameKey, QString());
 }
 
-Settings::Outcome Settings::SaveBestRecord(int N, double T, const QString& Name)
+Settings::Outcome Settings::SaveBestRecord(const BoardKind& kind, int N, double T, const QString& Name)
 {
     bool better = false;
-    const bool written = store.Change(ApplicationTitle(), Section(N), [&](SettingsStore::Section& record) {
+    const bool written = store.Change(ApplicationTitle(), Section(kind, N), [&](SettingsStore::Section& record) {
         const double best = TimeFrom(record.Get(TimeKey, QStringLiteral("0")));
         better = best == 0 || T < best;
         if (!better) return;
