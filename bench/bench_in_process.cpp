@@ -1,7 +1,7 @@
 // Measures inside one process, on a real X display, what the game's drawing costs: one
-// animation frame, a press until its group is on screen, and the pacing of a whole move, at
-// zooms of 100, 200 and 400 %. Prints table rows for run.sh: figure, target and measured value,
-// tab-separated.
+// animation frame, a press until its group is on screen, the Undo key until the board is back, and the pacing of a
+// whole move, at zooms of 100, 200 and 400 %, and the frames and the press on the large board beside the usual one.
+// Prints table rows for run.sh: figure, target and measured value, tab-separated.
 #include "board/collapse.h"
 #include "fixture.h"
 
@@ -104,10 +104,13 @@ private:
     double sampleStart = 0;
 };
 
-// The game's painter and animator on a BoardSurface, the central widget of a shown window, at a zoom.
+// The game's painter and animator on a BoardSurface, the central widget of a shown window, for a board of a shape,
+// at a zoom.
 struct AnimationBench {
-    AnimationBench(Ticks* system, double zoom) : probe(*surface, system), painter(probe, 1, zoom)
+    AnimationBench(Ticks* system, const Geometry& shape, double zoom)
+        : shape(shape), probe(*surface, system), painter(probe, shape, 1, zoom)
     {
+        surface->SetShape(shape);
         surface->SetZoom(zoom);
         painter.UseScale(zoom, surface->devicePixelRatioF());
         window.setCentralWidget(surface);
@@ -119,15 +122,15 @@ struct AnimationBench {
     // once its group is off the board; the frames from here on are the move's.
     void Prepare(const std::function<bool(int column, int row)>& filled, BrickCollection& slide, BrickCollection& fall)
     {
-        Cells board;
-        for (int i = 0; i < CellCount; ++i) {
-            if (!filled(ColumnOf(i), RowOf(i))) continue;
+        Cells board(shape);
+        for (int i = 0; i < shape.CellCount(); ++i) {
+            if (!filled(shape.ColumnOf(i), shape.RowOf(i))) continue;
             auto brick = std::make_shared<Brick>();
             brick->Index = i;
-            brick->Left = static_cast<float>(CellLeft(i));
-            brick->Top = static_cast<float>(CellTop(i));
-            brick->Picture = pictures[static_cast<std::size_t>(1 + (ColumnOf(i) + RowOf(i)) % ColourCount)];
-            board[static_cast<std::size_t>(i)] = brick;
+            brick->Left = static_cast<float>(shape.CellLeft(i));
+            brick->Top = static_cast<float>(shape.CellTop(i));
+            brick->Picture = pictures[static_cast<std::size_t>(1 + (shape.ColumnOf(i) + shape.RowOf(i)) % ColourCount)];
+            board[i] = brick;
         }
         painter.Render(board);
         painter.ShowBuffer();
@@ -137,6 +140,7 @@ struct AnimationBench {
         PlanCollapse(board, slide, fall);
     }
 
+    Geometry shape;
     PictureSlots pictures = BrickPicture::LoadSlots();
     QMainWindow window;
     BoardSurface* surface = new BoardSurface;
@@ -145,10 +149,17 @@ struct AnimationBench {
     Animator animator{painter, probe};
 };
 
-// The median frame of each kind, to set the zooms' against each other.
-std::vector<double> FrameCosts(double zoom)
+// A board's size as its columns by its rows.
+QString SizeOf(const Geometry& shape)
 {
-    AnimationBench bench(nullptr, zoom);
+    return QStringLiteral("%1 x %2").arg(shape.Columns()).arg(shape.Rows());
+}
+
+// The median frame of each kind, a slide of all but the first column and a fall of all but the bottom row, to set
+// the zooms' and the sizes' against each other.
+std::vector<double> FrameCosts(const Geometry& shape, double zoom)
+{
+    AnimationBench bench(nullptr, shape, zoom);
     const auto frames
         = [&bench](const std::function<bool(int, int)>& filled, void (Animator::*animate)(BrickCollection&)) {
               std::vector<double> costs;
@@ -160,74 +171,86 @@ std::vector<double> FrameCosts(double zoom)
               }
               return costs;
           };
+    const int rows = shape.Rows();
     const std::vector<double> slide = frames([](int column, int) { return column != 0; }, &Animator::AnimateSlide);
-    const std::vector<double> fall = frames([](int, int row) { return row < BoardRows - 1; }, &Animator::AnimateFall);
-    Row("Frame, slide of 126 bricks, " + Percent(zoom), Target(zoom, "< 0.5 ms median"), MedianAndWorst(slide));
-    Row("Frame, fall of 13 x 10 bricks, " + Percent(zoom), Target(zoom, "< 0.5 ms median"), MedianAndWorst(fall));
+    const std::vector<double> fall = frames([rows](int, int row) { return row < rows - 1; }, &Animator::AnimateFall);
+    const QString board = SizeOf(shape) + ", " + Percent(zoom);
+    Row(QStringLiteral("Frame, slide of %1 bricks, ").arg((shape.Columns() - 1) * rows) + board,
+        Target(zoom, "< 0.5 ms median"), MedianAndWorst(slide));
+    Row(QStringLiteral("Frame, fall of %1 x %2 bricks, ").arg(rows - 1).arg(shape.Columns()) + board,
+        Target(zoom, "< 0.5 ms median"), MedianAndWorst(fall));
     return {Median(slide), Median(fall)};
 }
 
-// The median press.
-double PressLatency(double zoom)
+// A window of the game on the board of the size item, at the zoom, its whole board one group.
+void ShowWholeGroup(GameFixture& f, const char* size, double zoom)
 {
-    GameFixture f;
     f.window.show();
-    if (!QTest::qWaitForWindowExposed(&f.window)) qFatal("the window was not shown");
+    f.window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&f.window)) qFatal("the window was not activated");
+    f.Choose(size);
     for (double shown = 1; shown < zoom; shown += 0.5) f.Choose("mnuViewZoomIn");
     if (f.window.Surface().Zoom() != zoom) qFatal("the screen is too small for the zoom");
-    f.StartFrom(QStringList(BoardRows, QStringLiteral("1111111111")));
+    const Geometry& shape = f.window.Game().Kind().shape;
+    f.StartFrom(QStringList(shape.Rows(), QString(shape.Columns(), '1')));
+}
+
+// The median press.
+double PressLatency(const char* size, double zoom)
+{
+    GameFixture f;
+    ShowWholeGroup(f, size, zoom);
+    const Geometry& shape = f.window.Game().Kind().shape;
     QWidget* board = f.window.centralWidget();
     const QPoint off(-8, -8);
-    const int pixels = f.window.Surface().Picture().width() / BoardColumns; // a cell's side
+    const int pixels = f.window.Surface().Picture().width() / shape.Columns(); // a cell's side
     const QImage& pressed = f.window.Pictures()[1 + ColourCount]->Image(pixels, false);
     std::vector<double> ms;
     for (int n = 0; n < 200; ++n) {
-        const int cell = n % CellCount;
+        const int cell = n % shape.CellCount();
         const double start = Now();
         QTest::mousePress(board, Qt::LeftButton, {}, f.window.Surface().CellArea(cell).center());
         ms.push_back(Now() - start);
         // Without this check a broken set-up would time presses that draw nothing.
-        const QPoint middle(ColumnOf(cell) * pixels + pixels / 2, RowOf(cell) * pixels + pixels / 2);
+        const QPoint middle(shape.ColumnOf(cell) * pixels + pixels / 2, shape.RowOf(cell) * pixels + pixels / 2);
         if (f.window.Surface().Picture().pixel(middle) != pressed.pixel(pixels / 2, pixels / 2))
             qFatal("the pressed group is not shown");
         QTest::mouseMove(board, off); // off the group: it turns back, so the release removes nothing
         QTest::mouseRelease(board, Qt::LeftButton, {}, off);
         QCoreApplication::processEvents();
     }
-    Row("Press to presented, 140-brick group, " + Percent(zoom), Target(zoom, "< 1 ms"), MedianAndWorst(ms));
+    Row(QStringLiteral("Press to presented, %1-brick group, ").arg(shape.CellCount()) + SizeOf(shape) + ", "
+            + Percent(zoom),
+        Target(zoom, "< 1 ms"), MedianAndWorst(ms));
     return Median(ms);
 }
 
-// The median from the Undo key to the board before the move presented, a board of 140 bricks that one move clears.
+// The median from the Undo key to the board before the move presented, on the usual board all of one group, which
+// one move clears.
 double UndoLatency(double zoom)
 {
     GameFixture f;
-    f.window.show();
-    f.window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&f.window)) qFatal("the window was not activated");
-    for (double shown = 1; shown < zoom; shown += 0.5) f.Choose("mnuViewZoomIn");
-    f.StartFrom(QStringList(BoardRows, QStringLiteral("1111111111")));
-    QWidget* board = f.window.centralWidget();
-    QTest::mouseClick(board, Qt::LeftButton, {}, f.window.Surface().CellArea(0).center());
+    ShowWholeGroup(f, "mnuFileBoardNormal", zoom);
+    QTest::mouseClick(f.window.centralWidget(), Qt::LeftButton, {}, f.window.Surface().CellArea(0).center());
     std::vector<double> ms;
     for (int n = 0; n < 200; ++n) {
         const double start = Now();
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         ms.push_back(Now() - start);
-        if (f.window.Game().BricksLeft != CellCount) qFatal("the move was not taken back");
+        if (f.window.Game().BricksLeft != f.window.Game().CellCount()) qFatal("the move was not taken back");
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    Row("Undo key to presented, 140 bricks back, " + Percent(zoom), zoom == 1 ? "< 2 ms" : "<= 16 x the 100 % one",
+    Row("Undo key to presented, the whole board back, " + Percent(zoom), zoom == 1 ? "< 2 ms" : "<= 16 x the 100 % one",
         MedianAndWorst(ms));
     return Median(ms);
 }
 
-// A brick falling the whole 13 rows, then the slide stage every move has: 14 stages.
+// A brick falling the whole 13 rows of the usual board, then the slide stage every move has: 14 stages.
 void Pacing(double zoom)
 {
     constexpr int Moves = 3;
     SystemTicks system;
-    AnimationBench bench(&system, zoom);
+    AnimationBench bench(&system, NormalKind.shape, zoom);
     std::vector<double> stages;
     std::vector<std::uint32_t> stageTicks;
     double slowest = 1e9, fastest = 0;
@@ -269,21 +292,34 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const double undo = UndoLatency(1);
     Row("Undo key to presented at 400 % / at 100 %", "<= 16", QString::number(UndoLatency(4) / undo, 'f', 1));
-    std::vector<double> normal; // the medians at 100 %: the slide's frame, the fall's and the press
+    const Geometry large = BoardSizes.back();
+    std::vector<double> normalAtOne; // the medians at 100 %: the slide's frame, the fall's and the press
+    const std::array<int, 2> moving{(NormalKind.shape.Columns() - 1) * NormalKind.shape.Rows(),
+                                    NormalKind.shape.Columns() * (NormalKind.shape.Rows() - 1)};
     for (const double zoom : {1.0, 2.0, 4.0}) {
-        std::vector<double> medians = FrameCosts(zoom);
-        medians.push_back(PressLatency(zoom));
+        std::vector<double> medians = FrameCosts(NormalKind.shape, zoom);
+        medians.push_back(PressLatency("mnuFileBoardNormal", zoom));
         Pacing(zoom);
-        if (zoom == 1) {
-            normal = medians;
-            continue;
-        }
-        Row("Slide frame, fall frame, press at " + Percent(zoom) + " / at 100 %",
-            QStringLiteral("<= %1, as the pixels").arg(zoom * zoom),
+        if (zoom == 1)
+            normalAtOne = medians;
+        else
+            Row("Slide frame, fall frame, press at " + Percent(zoom) + " / at 100 %",
+                QStringLiteral("<= %1, as the pixels").arg(zoom * zoom),
+                QStringLiteral("%1, %2, %3")
+                    .arg(medians[0] / normalAtOne[0], 0, 'f', 1)
+                    .arg(medians[1] / normalAtOne[1], 0, 'f', 1)
+                    .arg(medians[2] / normalAtOne[2], 0, 'f', 1));
+        if (zoom == 4) continue;
+        // The large board beside it: a frame's cost per moving brick, and the press's per brick, no more than here.
+        std::vector<double> onLarge = FrameCosts(large, zoom);
+        onLarge.push_back(PressLatency("mnuFileBoardLarge", zoom));
+        const std::array<int, 2> movingOnLarge{(large.Columns() - 1) * large.Rows(),
+                                               large.Columns() * (large.Rows() - 1)};
+        Row("Per brick, large / usual board: slide, fall, press, " + Percent(zoom), "<= 1",
             QStringLiteral("%1, %2, %3")
-                .arg(medians[0] / normal[0], 0, 'f', 1)
-                .arg(medians[1] / normal[1], 0, 'f', 1)
-                .arg(medians[2] / normal[2], 0, 'f', 1));
+                .arg(onLarge[0] / movingOnLarge[0] / (medians[0] / moving[0]), 0, 'f', 2)
+                .arg(onLarge[1] / movingOnLarge[1] / (medians[1] / moving[1]), 0, 'f', 2)
+                .arg(onLarge[2] / large.CellCount() / (medians[2] / NormalKind.shape.CellCount()), 0, 'f', 2));
     }
     return 0;
 }

@@ -39,27 +39,50 @@ inline QRgb BoardColour()
     return Looks()[1]->Image().pixel(0, 0);
 }
 
-// The slot of a look: 1 to 5 normal, 6 to 10 pressed, 0 for none of them.
+// The slot of a look: a colour's number for its normal look, that and ColourCount for its pressed look, 0 for none.
 inline int SlotOf(const PictureRef& picture, const PictureSlots& looks = Looks())
 {
     const auto found = std::find(looks.begin() + 1, looks.end(), picture);
     return found == looks.end() ? 0 : int(found - looks.begin());
 }
 
-// Bricks at rest from rows of digits, a colour from 1 to 5 or '.' for an empty cell, placed from firstRow down.
-inline Cells CellsFromRows(const QStringList& rows, int firstRow = 0, const PictureSlots& looks = Looks())
+// Bricks at rest on a board of the shape from rows of digits, a colour from 1 to 6 or '.' for an empty cell, placed
+// from firstRow down.
+inline Cells CellsFromRows(const Geometry& shape, const QStringList& rows, int firstRow = 0,
+                           const PictureSlots& looks = Looks())
 {
-    Cells cells{};
+    Cells cells(shape);
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < rows[row].size(); ++column) {
-            const int colour = rows[row][column].digitValue(), i = (firstRow + row) * BoardColumns + column;
+            const int colour = rows[row][column].digitValue();
+            const int i = shape.IndexOf(column, firstRow + row);
             if (colour < 1) continue;
             cells[i] = std::make_shared<Brick>();
-            std::tie(cells[i]->Index, cells[i]->Left, cells[i]->Top) = std::tuple(i, CellLeft(i), CellTop(i));
-            std::tie(cells[i]->Picture, cells[i]->DownPicture) = std::tuple(looks[colour], looks[colour + 5]);
+            cells[i]->Index = i;
+            cells[i]->Left = float(shape.CellLeft(i));
+            cells[i]->Top = float(shape.CellTop(i));
+            cells[i]->Picture = looks[colour];
+            cells[i]->DownPicture = looks[colour + ColourCount];
         }
     }
     return cells;
+}
+
+// Every kind of board, every size with every number of colours.
+inline std::vector<BoardKind> Kinds()
+{
+    std::vector<BoardKind> kinds;
+    for (const Geometry& size : BoardSizes)
+        for (int colours = FewestColours; colours <= ColourCount; ++colours) kinds.push_back({size, colours});
+    return kinds;
+}
+
+// The section the records of a kind of board are kept in, as the README gives it.
+inline QString RecordSection(const BoardKind& kind, int N)
+{
+    const Geometry& shape = kind.shape;
+    const QString of = QStringLiteral("%1x%2c%3").arg(shape.Columns()).arg(shape.Rows()).arg(kind.colours);
+    return QStringLiteral("Bricks%1(%2)").arg(kind == NormalKind ? QString() : of).arg(N);
 }
 
 // Notes what a screen reader is told from now on, as one does: what the board says, its focus moving to a cell as
@@ -106,8 +129,9 @@ public:
 };
 
 // Answers from a script of letters, R(etry), C(ancel), Y(es), N(o) or O(k), and No once it runs out; enters
-// one name. Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new", "unsaved",
-// "beaten", "name N" (N bricks cleared), or the prompt itself for anything else.
+// one name, and one board number. Notes each dialogue by what it asks, in its exact words: "exit", "retry", "new",
+// "unsaved", "beaten", "name N" (N bricks cleared), "number N" (N there to begin with), "not a number", or the
+// prompt itself for anything else.
 class ScriptedDialogs final : public Dialogs {
 public:
     MessageAnswer MsgBox(QWidget*, const QString& prompt, MessageStyle, const QString& title) override
@@ -117,22 +141,25 @@ public:
             {"Game over!|You have not cleared all bricks?\r\nWould you like to retry?", "retry"},
             {"Game over!|Would you like to play a new game?", "new"},
             {"|Your time could not be saved: the settings file cannot be written.", "unsaved"},
-            {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"}};
+            {"|Your time was not saved: another game saved a time as good meanwhile.", "beaten"},
+            {"New numbered game|That is not a board number: a board number is a whole number from 1 to 9999999999.",
+             "not a number"}};
         shown << known.value(title + '|' + prompt, prompt);
         const int answer = QString("OCRYN").indexOf(answers.isEmpty() ? QChar('N') : answers[0]);
         answers.remove(0, 1);
         return MessageAnswer(answer);
     }
-    QString InputBox(QWidget*, const QString& prompt) override
+    QString InputBox(QWidget*, const QString& prompt, const QString& title, const QString& text) override
     {
         static const QRegularExpression entry("^You are the fastest to clear (\\d+)\\.\r\nEnter you're name:$");
         const auto asked = entry.match(prompt);
-        shown << (asked.hasMatch() ? "name " + asked.captured(1) : prompt);
+        const bool numbered = title == "New numbered game" && prompt == "Board number, from 1 to 9999999999:";
+        shown << (asked.hasMatch() ? "name " + asked.captured(1) : numbered ? "number " + text : prompt);
         if (whileAsked) whileAsked();
-        return name;
+        return numbered ? number : name;
     }
 
-    QString answers, name = "Ada";
+    QString answers, name = "Ada", number;
     QStringList shown;
     std::function<void()> whileAsked;
 };
@@ -159,7 +186,9 @@ struct GameFixture {
     // Starts the game over on a position of the given bottom rows, through a retry.
     void StartFrom(const QStringList& bottomRows)
     {
-        window.Game().StartBoard = CellsFromRows(bottomRows, BoardRows - int(bottomRows.size()), window.Pictures());
+        const Geometry& shape = window.Game().Kind().shape;
+        const int firstRow = shape.Rows() - int(bottomRows.size());
+        window.Game().StartBoard = CellsFromRows(shape, bottomRows, firstRow, window.Pictures());
         Choose("mnuFileRetry");
     }
 };

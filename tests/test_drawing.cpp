@@ -2,6 +2,7 @@
 // where the bricks end are checked after every event of random play (test_play).
 #include "fixture.h"
 
+#include "assets/artwork.h"
 #include "drawing/animator.h"
 
 #include <QDateTime>
@@ -25,7 +26,7 @@ class DrawingTest : public QObject {
 private:
     RecordingScreen screen;
     FakeTicks ticks;
-    BoardPainter painter{screen};
+    BoardPainter painter{screen, NormalKind.shape};
     Animator animator{painter, ticks};
 
 private slots:
@@ -37,21 +38,48 @@ private slots:
         const std::pair<QList<std::uint32_t>, QList<int>> cases[]{
             {{40, 80, 120}, {13, 26, 32}}, {{98, 99}, {31, 32}}, {{250}, {32}}, {{1, 40, 41, 42, 100}, {13, 32}}};
         for (auto [samples, frames] : cases) {
-            screen.frames.clear(), painter.Render(Cells{});
+            screen.frames.clear();
+            painter.Render(Cells(NormalKind.shape));
             BrickCollection fall;
-            fall.Add(CellsFromRows({"2"})[0]);
+            fall.Add(CellsFromRows(NormalKind.shape, {"2"})[0]);
             fall[0]->YOffset = 1;
             const std::uint32_t start = ticks.now = 0xFFFFFFF0U;
             ticks.onSleep = [&] { ticks.now = samples.isEmpty() ? ticks.now : start + samples.takeFirst(); };
             animator.AnimateFall(fall);
             ticks.onSleep = nullptr;
-            QVERIFY(fall.IsEmpty() && screen.frames.size() == frames.size());
+            QVERIFY(fall.IsEmpty());
+            QCOMPARE(screen.frames.size(), frames.size());
             for (int f = 0; f < frames.size(); ++f) { // the brick's look at its top, on the board colour
-                QImage frame(BoardWidth, BoardHeight, QImage::Format_RGB32);
+                QImage frame(NormalKind.shape.Width(), NormalKind.shape.Height(), QImage::Format_RGB32);
                 frame.fill(BoardColour());
                 QPainter(&frame).drawImage(0, frames[f], Looks()[2]->Image());
                 QCOMPARE(screen.frames[f], frame);
             }
+        }
+    }
+
+    // The colours a player sees: each look of each colour the board draws averages, inside its rim, to the colour
+    // the artwork's own table gives it, whichever picture it took.
+    void looksHaveTheirColours()
+    {
+        for (int slot = 1; slot <= 2 * ColourCount; ++slot) {
+            const int colour = (slot - 1) % ColourCount;
+            const QImage& look = Looks()[slot]->Image(CellSize, false);
+            int sum[3]{};
+            for (int y = 3; y < CellSize - 3; ++y) {
+                for (int x = 3; x < CellSize - 3; ++x) {
+                    const QColor pixel = look.pixelColor(x, y);
+                    sum[0] += pixel.red();
+                    sum[1] += pixel.green();
+                    sum[2] += pixel.blue();
+                }
+            }
+            const QColor target = Artwork::BodyColour(colour, slot > ColourCount);
+            const int pixels = (CellSize - 6) * (CellSize - 6);
+            const QColor average(sum[0] / pixels, sum[1] / pixels, sum[2] / pixels);
+            QVERIFY2(qAbs(average.red() - target.red()) <= 2 && qAbs(average.green() - target.green()) <= 2
+                         && qAbs(average.blue() - target.blue()) <= 2,
+                     qPrintable(QString("slot %1 averages %2, not %3").arg(slot).arg(average.name(), target.name())));
         }
     }
 

@@ -33,6 +33,7 @@ private:
             f.window.screen()->grabWindow(f.window.winId(), area.x(), area.y(), area.width(), area.height()).toImage());
     }
     QImage Board() const { return Shown(f.window.Surface()); }
+    const Geometry& Shape() const { return f.window.Game().Kind().shape; }
 
     // Real pointer events, from xdotool, at a point of the board, to the device pixel.
     void Pointer(const QString& action, QPointF at)
@@ -53,11 +54,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         const QRect screen = f.window.screen()->availableGeometry(), window = f.window.frameGeometry();
         QVERIFY(screen.contains(window) && f.window.Surface().mapToGlobal(QPoint(0, 0)) == QPoint(271, 81));
-        QCOMPARE(f.window.statusBar()->mapToGlobal(QPoint(0, 0)).y(), 81 + BoardHeight);
+        QCOMPARE(f.window.statusBar()->mapToGlobal(QPoint(0, 0)).y(), 81 + Shape().Height());
         // Without the status bar, the window fits the board alone, its top-left corner kept.
         f.Choose("mnuViewStatusbar");
-        QVERIFY(f.window.height() == window.height() - f.window.statusBar()->height()
-                && f.window.frameGeometry().topLeft() == window.topLeft());
+        QCOMPARE(f.window.height(), window.height() - f.window.statusBar()->height());
+        QCOMPARE(f.window.frameGeometry().topLeft(), window.topLeft());
         f.Choose("mnuViewStatusbar");
         QCOMPARE(f.window.frameGeometry(), window);
         if (ratio == 1 || ratio == 2) // where Qt draws whole pixels
@@ -86,7 +87,7 @@ private slots:
 
         Pointer("mousedown 1", sixth);
         const QImage pressed = Board();
-        Pointer("", {BoardWidth + 300, 10});
+        Pointer("", {Shape().Width() + 300.0, 10});
         QCOMPARE(Board(), start);
         Pointer("", second);
         QVERIFY(Board() == pressed && pressed != start);
@@ -110,19 +111,28 @@ private slots:
         QTRY_COMPARE(Board(), after);
     }
 
-    // Zoomed in while the window fits the screen, and back: the window as wide as the zoomed board, on the screen,
-    // moved up where it would stick out; the cells as presented; a press on a cell's last device pixel on that cell,
-    // the next pixel on the next cell, where the board lies on whole device pixels. A window opening at a zoom kept
-    // from an earlier run, too large for the screen, opens at the largest that fits, and the wish stays kept.
+    // The wheel zooms with Ctrl held, and only then. Zoomed in while the window fits the screen, and back: the window
+    // as wide as the zoomed board, on the screen, moved up where it would stick out; the cells as presented; a press
+    // on a cell's last device pixel on that cell, the next pixel on the next cell, where the board lies on whole device
+    // pixels. The large board at 100 %, on the screen where it fits, 1366 x 768 among them. A window opening at a zoom
+    // kept from an earlier run, too large for the screen, opens at the largest that fits, and the wish stays kept.
     void zoomedPressOnACellsLastPixel()
     {
         f.StartFrom({"1212121212"});
         const QRect screen = f.window.screen()->availableGeometry();
+        const bool larger = f.window.findChild<QAction*>("mnuViewZoomIn")->isEnabled();
+        Pointer("click 4", {16, 16});
+        QCOMPARE(f.window.Surface().Zoom(), 1.0);
+        Pointer("keydown ctrl click 4 keyup ctrl", {16, 16});
+        QTRY_COMPARE(f.window.Surface().Zoom(), larger ? 1.5 : 1.0);
+        Pointer("keydown ctrl click 5 keyup ctrl", {16, 16});
+        QTRY_COMPARE(f.window.Surface().Zoom(), 1.0);
         QList<qreal> zooms;
         for (const QAction* zoomIn = f.window.findChild<QAction*>("mnuViewZoomIn");; f.Choose("mnuViewZoomIn")) {
             const qreal zoom = f.window.Surface().Zoom();
             zooms << zoom;
-            QVERIFY(f.window.width() == qRound(BoardWidth * zoom) && screen.contains(f.window.frameGeometry()));
+            QCOMPARE(f.window.width(), qRound(Shape().Width() * zoom));
+            QVERIFY(screen.contains(f.window.frameGeometry()));
             QTRY_VERIFY_WITH_TIMEOUT(Board() == Plain(f.window.Surface().Picture()), 5000);
             for (const int cell : {130, 131}) {
                 if (ratio != 1 && ratio != 2) break;
@@ -139,11 +149,15 @@ private slots:
             }
             if (!zoomIn->isEnabled()) break;
         }
-        QCOMPARE(zooms.last(), ratio == 1 ? 2 : ratio == 2 ? 1.5 : 1); // 100 % more would not fit
-        if (ratio == 2) QCOMPARE(f.window.frameGeometry().bottom(), screen.bottom());
+        QCOMPARE(zooms.last(), ratio == 1.5 ? 1 : 1.5); // 50 % more would not fit
+        if (ratio != 1.5) QCOMPARE(f.window.frameGeometry().bottom(), screen.bottom());
         f.Choose("mnuViewNormalSize");
-        QVERIFY(f.window.width() == BoardWidth
-                && f.store.GetSetting("Vondrel", "View", "Zoom", QString()) == (zooms.size() > 1 ? "100" : ""));
+        QCOMPARE(f.window.width(), Shape().Width());
+        QCOMPARE(f.store.GetSetting("Vondrel", "View", "Zoom", QString()), zooms.size() > 1 ? "100" : "");
+        f.Choose("mnuFileBoardLarge");
+        QCOMPARE(f.window.Surface().size(), QSize(15, 20) * CellSize);
+        QVERIFY(screen.contains(f.window.frameGeometry()));
+        f.Choose("mnuFileBoardNormal");
 
         // Kept as SaveZoom writes a step; anything else stored counts as 100 %.
         GameFixture kept;
@@ -165,7 +179,8 @@ private slots:
     void heldKeyRemovesOnItsLastRelease()
     {
         f.StartFrom({"1111111111", "2222222222"});
-        for (int down = 0; down < BoardRows - 5; ++down) QTest::keyClick(f.Board(), Qt::Key_Down);
+        for (int down = 0; down < Shape().Rows() - 5; ++down) QTest::keyClick(f.Board(), Qt::Key_Down);
+        Pointer("", {16, 16}); // the server's keys go where the pointer is
         QProcess::execute("xdotool", {"keydown", "space"});
         QTRY_VERIFY(f.window.Surface().CellName(134).endsWith("pressed"));
         QKeyEvent early(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, 65, 0, 0, " "); // X's usual key code

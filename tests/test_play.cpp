@@ -1,7 +1,9 @@
-// Random games through the window's own mouse and key handlers on the offscreen platform, checked after
-// every event against a simple model of the rules, the pointer, the keys, the clock and the records; and the deals.
+// Random games through the window's own mouse and key handlers on the offscreen platform, on every kind of board,
+// checked after every event against a simple model of the rules, the pointer, the keys, the clock and the records;
+// and the deals, at random and by their numbers.
 #include "fixture.h"
 
+#include "board/deal_sequence.h"
 #include "scores/settings.h"
 
 #include <QAccessible>
@@ -17,67 +19,77 @@
 
 namespace {
 
-using Colours = std::array<int, CellCount>; // 0 for an empty cell
+using Colours = std::vector<int>; // a colour a cell, 0 for an empty one
 
 bool Holds(const std::vector<int>& cells, int cell)
 {
     return std::find(cells.begin(), cells.end(), cell) != cells.end();
 }
 
+// The cell at a column and row, the nearest on the board.
+int CellAt(const Geometry& shape, int column, int row)
+{
+    return std::clamp(row, 0, shape.Rows() - 1) * shape.Columns() + std::clamp(column, 0, shape.Columns() - 1);
+}
+
 // The simplest flood fill: the cell's brick and every brick of its colour beside it, and so on.
-std::vector<int> GroupAt(const Colours& c, int cell)
+std::vector<int> GroupAt(const Geometry& shape, const Colours& c, int cell)
 {
     std::vector<int> group;
+    std::vector<bool> in(c.size());
     if (cell >= 0 && c[cell]) group.push_back(cell);
     for (std::size_t k = 0; k < group.size(); ++k) {
-        const int i = group[k];
-        for (const int j : {i - 10, i + 10, i % 10 ? i - 1 : -1, i % 10 < 9 ? i + 1 : -1})
-            if (j >= 0 && j < CellCount && c[j] == c[i] && !Holds(group, j)) group.push_back(j);
+        const int column = group[k] % shape.Columns(), row = group[k] / shape.Columns();
+        in[group[k]] = true;
+        for (const auto& [across, below] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+            const int j = CellAt(shape, column + across, row + below);
+            if (c[j] == c[group[k]] && !in[j]) {
+                in[j] = true;
+                group.push_back(j);
+            }
+        }
     }
     return group;
 }
 
-bool Over(const Colours& c)
+bool Over(const Geometry& shape, const Colours& c)
 {
-    for (int i = 0; i < CellCount; ++i)
-        if (GroupAt(c, i).size() > 1) return false;
+    for (int i = 0; i < shape.CellCount(); ++i)
+        if (GroupAt(shape, c, i).size() > 1) return false;
     return true;
 }
 
 // Takes the group off, lets every column drop to the bottom and packs the columns to the left.
-Colours Removed(Colours c, const std::vector<int>& group)
+Colours Removed(const Geometry& shape, Colours c, const std::vector<int>& group)
 {
-    Colours after{};
+    Colours after(c.size(), 0);
     for (const int cell : group) c[cell] = 0;
-    for (int column = 0, target = 0; column < BoardColumns; ++column) {
-        int row = BoardRows;
-        for (int i = CellCount - BoardColumns + column; i >= 0; i -= BoardColumns)
-            if (c[i]) after[--row * BoardColumns + target] = c[i];
-        target += row < BoardRows;
+    for (int column = 0, target = 0; column < shape.Columns(); ++column) {
+        int row = shape.Rows();
+        for (int i = shape.CellCount() - shape.Columns() + column; i >= 0; i -= shape.Columns())
+            if (c[i]) after[--row * shape.Columns() + target] = c[i];
+        target += row < shape.Rows();
     }
     return after;
 }
 
 int Count(const Colours& c)
 {
-    return int(CellCount - std::count(c.begin(), c.end(), 0));
+    return int(c.size() - std::count(c.begin(), c.end(), 0));
 }
 
-// The cell at a column and row, the nearest on the board.
-int CellAt(int column, int row)
+// The cover of a paused game, over a board of the size without a brick.
+const QImage& EmptyBoardPaused(const char* size)
 {
-    return std::clamp(row, 0, BoardRows - 1) * BoardColumns + std::clamp(column, 0, BoardColumns - 1);
-}
-
-// The cover of a paused game, over a board without a brick.
-const QImage& EmptyBoardPaused()
-{
-    static const QImage cover = [] {
+    static std::map<QString, QImage> covers;
+    QImage& cover = covers[size];
+    if (cover.isNull()) {
         GameFixture f;
+        f.Choose(size);
         f.StartFrom({});
         f.Choose("mnuFilePause");
-        return f.Board()->grab().toImage();
-    }();
+        cover = f.Board()->grab().toImage();
+    }
     return cover;
 }
 
@@ -86,13 +98,16 @@ QString Clock(qint64 seconds)
     return QTime(0, 0).addSecs(int(seconds % 86400)).toString("hh:mm:ss");
 }
 
-// Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too, the desktop's wish for
-// less motion, and in some games pauses, time passing while paused; moves taken back and done again, mid-game, after
-// the end, while a press is held and around a pause. At a game's end the record is first set worse, equal, better or
-// to none, a rival may save one while the name is asked or the store fail, and every dialogue is answered at random.
-// After every event the window agrees with the model: each brick at rest on its cell in its colour, each cell's look
-// on screen with the keyboard's cursor over it, pressed exactly for the group held, or the cover of a pause, the
-// count, the clock, the record kept without the pauses, the items that can be chosen, and what a screen reader hears.
+const std::array<const char*, 3> SizeItems{"mnuFileBoardSmall", "mnuFileBoardNormal", "mnuFileBoardLarge"};
+
+// Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too, another kind of board,
+// the desktop's wish for less motion, and in some games pauses, time passing while paused; moves taken back and done
+// again, mid-game, after the end, while a press is held and around a pause. At a game's end the record is first set
+// worse, equal, better or to none, a rival may save one while the name is asked or the store fail, and every
+// dialogue is answered at random. After every event the window agrees with the model: each brick at rest on its cell
+// in its colour, each cell's look on screen with the keyboard's cursor over it, pressed exactly for the group held,
+// or the cover of a pause, the count, the clock, the record kept without the pauses, the items that can be chosen,
+// and what a screen reader hears.
 struct RandomPlay {
     enum class Hand { None, Mouse, Keys };
     enum class Start { Given, Dealt, Retried };
@@ -100,7 +115,9 @@ struct RandomPlay {
     QRandomGenerator random;
     std::map<int, int>& endings; // games ended, by the bricks left
     Settings records{f.store};
-    Colours model{}, start{};
+    Geometry shape{0, 0};
+    const char* size = nullptr; // the item of the board's size
+    Colours model, start;
     std::vector<int> held;    // the group the left button or a press key went down on
     std::vector<int> removed; // the group just let go of, until the first frame
     Hand holder = Hand::None; // which of them holds it
@@ -110,8 +127,11 @@ struct RandomPlay {
     };
     std::vector<Step> undoable, redoable;
     bool pressed = false; // whether it shows pressed
-    int cursor = 64;      // the keyboard's cursor, up and left of the board's centre
-    bool shown = false, symbols = false, running = true, paused = false;
+    int cursor = 0;       // the keyboard's cursor
+    bool shown = false;
+    bool symbols = false;
+    bool running = true;
+    bool paused = false;
     bool still = false;                                // the desktop asks for less motion
     std::optional<QRandomGenerator> pauses;            // in some games, when to pause and go on
     qint64 elapsed = 0;                                // milliseconds played since the deal
@@ -121,6 +141,13 @@ struct RandomPlay {
     std::pair<int, std::pair<qint64, QString>> record; // for the bricks left at the last end, seconds and name
     QChar outcome; // how the last game went on: R(etried), Y (a new one) or N (none)
     int ended = 0;
+    const QLabel* bricksPanel = f.window.statusBar()->findChild<QLabel*>("Bricks");
+    const QLabel* timePanel = f.window.statusBar()->findChild<QLabel*>("Time");
+    QTimer* timer = f.window.findChild<QTimer*>();
+    const QAction* pauseItem = f.window.findChild<QAction*>("mnuFilePause");
+    const QAction* undoItem = f.window.findChild<QAction*>("mnuMoveUndo");
+    const QAction* redoItem = f.window.findChild<QAction*>("mnuMoveRedo");
+    QImage emptyCell{CellSize, CellSize, QImage::Format_RGB32};
 
     RandomPlay(GameFixture& f, quint32 seed, std::map<int, int>& endings) : f(f), random(seed), endings(endings)
     {
@@ -130,10 +157,11 @@ struct RandomPlay {
             QVERIFY(!still); // a move's end at once, in one frame
             this->f.ticks.now += random.bounded(48U);
             for (const int cell : std::exchange(removed, {}))
-                QCOMPARE(this->f.window.Surface().Picture().pixel(CellLeft(cell) + 16, CellTop(cell) + 16),
+                QCOMPARE(this->f.window.Surface().Picture().pixel(shape.CellLeft(cell) + 16, shape.CellTop(cell) + 16),
                          BoardColour());
-            QCOMPARE(this->f.PanelText("Bricks"), QString::number(Count(model)));
+            QCOMPARE(bricksPanel->text(), QString::number(Count(model)));
         };
+        emptyCell.fill(BoardColour());
         Started(Start::Given);
         f.window.ReduceMotion(still = seed % 3 == 0);
         if (seed % 4 == 2) pauses.emplace(~seed);
@@ -146,14 +174,21 @@ struct RandomPlay {
     }
 
     // The start of a game on a position set up by hand, on a new deal (a full board, not the last one), or again.
+    // On a board of another size, the cursor is gone, to come back in the middle.
     void Started(Start how)
     {
-        for (int i = 0; i < CellCount; ++i) {
-            const BrickRef& brick = f.window.Game().Board[i];
-            model[i] = how == Start::Retried ? start[i] : brick ? SlotOf(brick->Picture, f.window.Pictures()) : 0;
+        const Cells& board = f.window.Game().Board;
+        if (board.Shape() != shape) {
+            shape = board.Shape();
+            size = SizeItems[std::find(BoardSizes.begin(), BoardSizes.end(), shape) - BoardSizes.begin()];
+            cursor = shape.IndexOf((shape.Columns() - 1) / 2, (shape.Rows() - 1) / 2);
+            shown = false;
         }
+        model.assign(shape.CellCount(), 0);
+        for (int i = 0; i < shape.CellCount(); ++i)
+            model[i] = how == Start::Retried ? start[i] : board[i] ? SlotOf(board[i]->Picture, f.window.Pictures()) : 0;
         if (how == Start::Dealt) {
-            QCOMPARE(Count(model), CellCount);
+            QCOMPARE(Count(model), shape.CellCount());
             QVERIFY(model != start);
         }
         start = model;
@@ -178,16 +213,21 @@ struct RandomPlay {
     QPoint RandomPoint()
     {
         const int kind = random.bounded(10);
+        const int width = shape.Width(), height = shape.Height();
         if (kind == 0) return {random.bounded(-3000, 3000), random.bounded(-3000, 3000)};
         if (kind == 1)
-            return {std::array{-1, 0, 319, 320}[random.bounded(4)], std::array{-1, 1, 447, 448}[random.bounded(4)]};
-        if (kind < 5)
-            return {random.bounded(BoardWidth), 1 + random.bounded(BoardHeight - 1)}; // (0, 0) means the middle
-        std::vector<int> removable{0};
-        for (int i = 0; i < CellCount; ++i)
-            if (GroupAt(model, i).size() > 1) removable.push_back(i);
+            return {std::array{-1, 0, width - 1, width}[random.bounded(4)],
+                    std::array{-1, 1, height - 1, height}[random.bounded(4)]};
+        if (kind < 5) return {random.bounded(width), 1 + random.bounded(height - 1)}; // (0, 0) means the middle
+        std::vector<int> removable{0}; // the cells with a neighbour of their colour
+        for (int i = 0; i < shape.CellCount(); ++i) {
+            const bool right = i % shape.Columns() < shape.Columns() - 1 && model[i + 1] == model[i];
+            const bool below = i + shape.Columns() < shape.CellCount() && model[i + shape.Columns()] == model[i];
+            if (model[i] && (right || below)) removable.push_back(i);
+        }
         const int cell = removable[random.bounded(int(removable.size()))];
-        return {CellLeft(cell) + random.bounded(CellSize), CellTop(cell) + 1 + random.bounded(CellSize - 1)};
+        return {shape.CellLeft(cell) + random.bounded(CellSize),
+                shape.CellTop(cell) + 1 + random.bounded(CellSize - 1)};
     }
 
     // Gestures until the game has ended and a few more.
@@ -224,15 +264,19 @@ struct RandomPlay {
     void KeyGesture()
     {
         const QPoint target = RandomPoint();
-        const int goal = CellAt(target.x() / CellSize, target.y() / CellSize);
+        const int goal = CellAt(shape, target.x() / CellSize, target.y() / CellSize);
         for (int steps = 0; cursor != goal && steps < 30; ++steps) {
-            const int towards = goal % 10 != cursor % 10 ? (goal % 10 < cursor % 10 ? Qt::Key_Left : Qt::Key_Right)
-                                                         : (goal < cursor ? Qt::Key_Up : Qt::Key_Down);
+            const int goalColumn = goal % shape.Columns(), column = cursor % shape.Columns();
+            const int towards = goalColumn != column ? (goalColumn < column ? Qt::Key_Left : Qt::Key_Right)
+                                                     : (goal < cursor ? Qt::Key_Up : Qt::Key_Down);
             Key(random.bounded(8) ? towards : Qt::Key_Left + random.bounded(4), true, random.bounded(4) == 0);
         }
         const int press = random.bounded(2) ? Qt::Key_Space : Qt::Key_Return;
         Key(press, true, false);
-        if (random.bounded(5) == 0) Key(press, true, true), Key(press, false, true);
+        if (random.bounded(5) == 0) {
+            Key(press, true, true);
+            Key(press, false, true);
+        }
         for (int moves = random.bounded(3); moves > 0; --moves) Key(Qt::Key_Left + random.bounded(4), true, false);
         if (random.bounded(10) == 0) Key(random.bounded(2) ? Qt::Key_Escape : 0, true, false);
         MaybeChooseMenu();
@@ -245,10 +289,20 @@ struct RandomPlay {
         if (pauses && pauses->bounded(40) == 0) Pause();          // a player called away, or back
         if (random.bounded(50) == 0) TakeStep(random.bounded(2)); // a press held is taken back
         if (random.bounded(100)) return;
-        const QString item = std::array{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols",
-                                        "less motion"}[random.bounded(5)];
+        const QString items[]{
+            "mnuFileNewGame",
+            "mnuFileRetry",
+            "mnuViewStatusbar",
+            "mnuViewSymbols",
+            "less motion",
+            SizeItems[random.bounded(3)],
+            QStringLiteral("mnuFileBoardColours%1").arg(random.bounded(FewestColours, ColourCount + 1))};
+        const QString item = items[random.bounded(7)];
+        const BoardKind before = f.window.Game().Kind();
         item == "less motion" ? f.window.ReduceMotion(still = !still) : f.Choose(item);
-        if (item.startsWith("mnuFile")) Started(item.endsWith("Retry") ? Start::Retried : Start::Dealt);
+        // Another kind of board is dealt at once; the one in play again deals nothing.
+        const bool dealt = item == "mnuFileNewGame" || f.window.Game().Kind() != before;
+        if (dealt || item == "mnuFileRetry") Started(dealt ? Start::Dealt : Start::Retried);
         symbols ^= item == "mnuViewSymbols";
         Verify();
     }
@@ -296,8 +350,10 @@ struct RandomPlay {
 
     void Mouse(QTest::MouseAction action, Qt::MouseButton button, QPoint p)
     {
-        const int cell = QRect(0, 0, BoardWidth, BoardHeight).contains(p) ? p.y() / 32 * 10 + p.x() / 32 : -1;
-        const bool left = button == Qt::LeftButton && holder != Hand::Keys, move = action == QTest::MouseMove;
+        const bool onBoard = QRect(0, 0, shape.Width(), shape.Height()).contains(p);
+        const int cell = onBoard ? p.y() / CellSize * shape.Columns() + p.x() / CellSize : -1;
+        const bool left = button == Qt::LeftButton && holder != Hand::Keys;
+        const bool move = action == QTest::MouseMove;
         const bool release = action == QTest::MouseRelease;
         Act([&] { move ? QTest::mouseMove(f.Board(), p) : QTest::mouseEvent(action, f.Board(), button, {}, p); },
             left && release && holder == Hand::Mouse,
@@ -307,15 +363,19 @@ struct RandomPlay {
                     return;
                 }
                 if (move && holder == Hand::Mouse) pressed = Holds(held, cell);
-                if (left && !release && !move)
-                    holder = Hand::Mouse, held = GroupAt(model, cell), pressed = !held.empty(), shown = false;
+                if (!left || release || move) return;
+                holder = Hand::Mouse;
+                held = GroupAt(shape, model, cell);
+                pressed = !held.empty();
+                shown = false;
             });
     }
 
     // A key going down or up; key 0 stands for the board losing the keyboard's focus.
     void Key(int key, bool down, bool autoRepeat)
     {
-        const bool press = key == Qt::Key_Space || key == Qt::Key_Return, escape = key == Qt::Key_Escape || key == 0;
+        const bool press = key == Qt::Key_Space || key == Qt::Key_Return;
+        const bool escape = key == Qt::Key_Escape || key == 0;
         const bool taken = !paused && holder != Hand::Mouse && !(press && autoRepeat);
         QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
         QFocusEvent blur(QEvent::FocusOut);
@@ -323,14 +383,18 @@ struct RandomPlay {
             taken && press && !down && holder == Hand::Keys,
             [&] {
                 if (!taken || !down) return;
-                if (escape && holder == Hand::Keys) holder = Hand::None, held.clear(), pressed = false;
+                if (escape && holder == Hand::Keys) Drop();
                 if (escape) return;
                 const int across = (key == Qt::Key_Right) - (key == Qt::Key_Left);
                 const int below = (key == Qt::Key_Down) - (key == Qt::Key_Up);
-                if (!press && shown) cursor = CellAt(cursor % 10 + across, cursor / 10 + below);
+                const int column = cursor % shape.Columns(), row = cursor / shape.Columns();
+                if (!press && shown) cursor = CellAt(shape, column + across, row + below);
                 shown = true;
-                if (press && holder == Hand::None)
-                    holder = Hand::Keys, held = GroupAt(model, cursor), pressed = !held.empty();
+                if (press && holder == Hand::None) {
+                    holder = Hand::Keys;
+                    held = GroupAt(shape, model, cursor);
+                    pressed = !held.empty();
+                }
                 if (!press && holder == Hand::Keys) pressed = Holds(held, cursor);
             });
     }
@@ -345,7 +409,7 @@ struct RandomPlay {
             undoable.push_back({model, shown ? cursor : -1});
             redoable.clear();
         }
-        Change(removes ? Removed(model, held) : model, removes, send, releases ? [this] { Drop(); } : update);
+        Change(removes ? Removed(shape, model, held) : model, removes, send, releases ? [this] { Drop(); } : update);
     }
 
     // Sends an event that leaves the board `after`, a move that may end the game when `moves`, and checks the
@@ -353,7 +417,7 @@ struct RandomPlay {
     void Change(const Colours& after, bool moves, const std::function<void()>& send,
                 const std::function<void()>& update)
     {
-        const bool over = moves && Over(after);
+        const bool over = moves && Over(shape, after);
         const QString expected = over ? EndOfGame(Count(after)) : "";
         f.dialogs.shown.clear();
         heard.clear();
@@ -362,8 +426,9 @@ struct RandomPlay {
         model = after;
         QCOMPARE(f.dialogs.shown.join(' '), expected);
         if (over) {
-            QCOMPARE(qRound64(records.GetBestTime(record.first) * SecondsPerDay), record.second.first);
-            QCOMPARE(records.GetBestName(record.first), record.second.second);
+            const BoardKind& kind = f.window.Game().Kind();
+            QCOMPARE(qRound64(records.GetBestTime(kind, record.first) * SecondsPerDay), record.second.first);
+            QCOMPARE(records.GetBestName(kind, record.first), record.second.second);
             if (outcome != 'N') Started(outcome == 'R' ? Start::Retried : Start::Dealt);
             running = outcome != 'N';
         }
@@ -376,20 +441,29 @@ struct RandomPlay {
     // and tells the record to expect afterwards and the dialogues to come.
     QString EndOfGame(int left)
     {
-        ++endings[left], ++ended;
+        ++endings[left];
+        ++ended;
         QStringList dialogues;
+        const BoardKind kind = f.window.Game().Kind();
         const qint64 seconds = elapsed / 1000; // cut to whole seconds, as the clock shows them
         const qint64 stored = std::max<qint64>(0, seconds + random.bounded(-1, 2)) * random.bounded(2); // 0: none
         record = {left, {stored, "Bo"}};
-        f.store.Change("Vondrel", QStringLiteral("Bricks(%1)").arg(left),
-                       [&](SettingsStore::Section& kept) { kept.Set("Time", Clock(stored)), kept.Set("Name", "Bo"); });
+        f.store.Change("Vondrel", RecordSection(kind, left), [&](SettingsStore::Section& kept) {
+            kept.Set("Time", Clock(stored));
+            kept.Set("Name", "Bo");
+        });
         if (left < 10 && (stored == 0 || seconds < stored)) {
-            dialogues << QStringLiteral("name %1").arg(CellCount - left);
+            dialogues << QStringLiteral("name %1").arg(shape.CellCount() - left);
             const int fate = random.bounded(5), rival = int(seconds * random.bounded(1.0)) + 1;
-            if (fate == 0) f.Writable(false), dialogues << "unsaved";
+            if (fate == 0) {
+                f.Writable(false);
+                dialogues << "unsaved";
+            }
             if (fate == 1 && seconds > 0) {
-                f.dialogs.whileAsked = [=, this] { records.SaveBestRecord(left, rival / SecondsPerDay, "Rival"); };
-                dialogues << "beaten", record.second = {rival, "Rival"};
+                f.dialogs.whileAsked
+                    = [=, this] { records.SaveBestRecord(kind, left, rival / SecondsPerDay, "Rival"); };
+                dialogues << "beaten";
+                record.second = {rival, "Rival"};
             } else if (fate > 0) {
                 record.second = {seconds, "Ada"};
             }
@@ -397,70 +471,94 @@ struct RandomPlay {
         const bool warned = dialogues.size() > 1, retried = left > 0 && random.bounded(2);
         outcome = retried ? 'R' : random.bounded(2) ? 'Y' : 'N';
         f.dialogs.answers = warned ? "O" : "";
-        if (left > 0) f.dialogs.answers += retried ? 'R' : 'C', dialogues << "retry";
-        if (!retried) f.dialogs.answers += outcome, dialogues << "new";
+        if (left > 0) {
+            f.dialogs.answers += retried ? 'R' : 'C';
+            dialogues << "retry";
+        }
+        if (!retried) {
+            f.dialogs.answers += outcome;
+            dialogues << "new";
+        }
         return dialogues.join(' ');
+    }
+
+    // What a cell shows when nothing is drawn over it.
+    const QImage& Look(int cell) const
+    {
+        const int slot = model[cell] + (pressed && Holds(held, cell) ? ColourCount : 0);
+        return model[cell] ? f.window.Pictures()[slot]->Image(CellSize, symbols) : emptyCell;
+    }
+
+    // Whether the cell's pixels on the picture are the look's, byte for byte: both are opaque throughout.
+    bool Shows(const QImage& picture, int cell, const QImage& look) const
+    {
+        const qsizetype across = picture.bytesPerLine(), each = look.bytesPerLine();
+        const uchar* line = picture.constBits() + shape.CellTop(cell) * across + shape.CellLeft(cell) * sizeof(QRgb);
+        const uchar* lookLine = look.constBits();
+        for (int y = 0; y < CellSize; ++y, line += across, lookLine += each)
+            if (std::memcmp(line, lookLine, CellSize * sizeof(QRgb)) != 0) return false;
+        return true;
     }
 
     void Verify()
     {
-        // The board as presented, and the keyboard's cursor as the widget draws it over its cell.
+        // The board as presented, cell by cell, and the keyboard's cursor as the widget draws it over its cell.
         const QImage& screen = f.window.Surface().Picture();
-        QImage expected(screen.size(), QImage::Format_RGB32);
-        expected.fill(BoardColour());
-        QPainter paint(&expected);
-        for (int i = 0; i < CellCount; ++i) {
-            const BrickRef& brick = f.window.Game().Board[i];
-            QVERIFY(!brick == !model[i] && (!brick || brick->Index == i));
-            const int slot = model[i] + (pressed && Holds(held, i) ? 5 : 0);
-            if (model[i]) paint.drawImage(CellLeft(i), CellTop(i), f.window.Pictures()[slot]->Image(CellSize, symbols));
+        QCOMPARE(screen.size(), QSize(shape.Width(), shape.Height()));
+        int wrong = 0;
+        for (const Cells& board = f.window.Game().Board; wrong < shape.CellCount(); ++wrong) {
+            const bool placed = !board[wrong] == !model[wrong] && (!board[wrong] || board[wrong]->Index == wrong);
+            if (!placed || !Shows(screen, wrong, Look(wrong))) break;
         }
-        paint.end();
-        // Byte for byte, quicker than comparing colours: both are opaque throughout.
-        QVERIFY2(screen.size() == expected.size()
-                     && std::memcmp(screen.constBits(), expected.constBits(), expected.sizeInBytes()) == 0,
-                 "the board does not look as the model says");
+        QVERIFY2(wrong == shape.CellCount(), qPrintable(QString("cell %1 is not as the model says").arg(wrong)));
         if (paused) { // not a pixel of a brick: the cover of a board without any
-            QVERIFY(f.Board()->grab().toImage() == EmptyBoardPaused());
+            QVERIFY(f.Board()->grab().toImage() == EmptyBoardPaused(size));
         } else if (shown) { // a black frame, a white one inside it
-            const QRect area(CellLeft(cursor), CellTop(cursor), CellSize, CellSize);
-            QImage framed = expected.copy(area);
+            QImage framed = Look(cursor).copy();
             QPainter frame(&framed);
-            frame.fillRect(0, 0, 32, 32, Qt::black), frame.fillRect(2, 2, 28, 28, Qt::white);
-            frame.drawImage(4, 4, expected.copy(area.adjusted(4, 4, -4, -4)));
+            frame.fillRect(0, 0, CellSize, CellSize, Qt::black);
+            frame.fillRect(2, 2, CellSize - 4, CellSize - 4, Qt::white);
+            frame.drawImage(4, 4, Look(cursor).copy(4, 4, CellSize - 8, CellSize - 8));
             frame.end();
+            const QRect area(shape.CellLeft(cursor), shape.CellTop(cursor), CellSize, CellSize);
             QCOMPARE(f.Board()->grab(area).toImage().convertToFormat(QImage::Format_RGB32), framed);
         }
-        QCOMPARE(f.PanelText("Bricks"), QString::number(Count(model)));
+        QCOMPARE(bricksPanel->text(), QString::number(Count(model)));
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
-        auto* timer = f.window.findChild<QTimer*>();
         QCOMPARE(timer->isActive(), running && !paused);
-        QCOMPARE(Item("mnuFilePause")->isChecked(), paused);
-        QCOMPARE(Item("mnuFilePause")->isEnabled(), running);
-        QCOMPARE(Item("mnuMoveUndo")->isEnabled(), !paused && !undoable.empty());
-        QCOMPARE(Item("mnuMoveRedo")->isEnabled(), !paused && !redoable.empty());
+        QCOMPARE(pauseItem->isChecked(), paused);
+        QCOMPARE(pauseItem->isEnabled(), running);
+        QCOMPARE(undoItem->isEnabled(), !paused && !undoable.empty());
+        QCOMPARE(redoItem->isEnabled(), !paused && !redoable.empty());
         if (running) clock = Clock(elapsed / 1000); // at a pause, as it stood
         if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout");
-        QCOMPARE(f.PanelText("Time"), clock);
+        QCOMPARE(timePanel->text(), clock);
         QVERIFY2(clock >= played, "the time played went back"); // hh:mm:ss in order, also across an undo
         played = clock;
         QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), Heard());
     }
 
-    const QAction* Item(const char* name) const { return f.window.findChild<QAction*>(name); }
-
     // The name of the cursor's cell, as a screen reader hears it.
     QString Heard() const
     {
-        const QString place = QStringLiteral("column %1, row %2").arg(cursor % 10 + 1).arg(cursor / 10 + 1);
-        const QString colour = QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow"}[model[cursor]];
+        const QString place
+            = QStringLiteral("column %1, row %2").arg(cursor % shape.Columns() + 1).arg(cursor / shape.Columns() + 1);
+        const QString colour = QStringList{"", "Grey", "Blue", "Green", "Red", "Yellow", "Violet"}[model[cursor]];
         if (paused) return "Paused, " + place;
         if (!model[cursor]) return "Empty, " + place;
-        const QString group = QString::number(GroupAt(model, cursor).size());
+        const QString group = QString::number(GroupAt(shape, model, cursor).size());
         return QStringLiteral("%1 brick, %2, group of %3%4")
             .arg(colour, place, group, pressed && Holds(held, cursor) ? ", pressed" : "");
     }
 };
+
+// A board's colours as digits, in reading order.
+QString Digits(const Cells& board)
+{
+    QString colours;
+    for (const BrickRef& brick : board) colours += QChar('0' + SlotOf(brick->Picture));
+    return colours;
+}
 
 } // namespace
 
@@ -468,49 +566,101 @@ class PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Deals in a row under one clock reading, as within one board in the game: the reseeds must still give fresh
-    // runs. Every colour comes a fifth of the time, and a cell starts a run every other cell (runs of one to three,
-    // on across the rows' ends), of another colour four times in five: neighbours in reading order differ 40 % of
-    // the time. Another clock reading, another deal.
+    // Deals at random, in a row under one clock reading, as a player's deals may come: the reseeds must still give
+    // fresh numbers and boards. Every colour comes a fifth of the time, and a cell starts a run every other cell (runs
+    // of one to three, on across the rows' ends), of another colour four times in five: neighbours in reading order
+    // differ 40 % of the time. Another clock reading, another deal.
     void dealsAreFreshRuns()
     {
-        const auto deal = [](Random& random) {
-            GameState game;
-            game.GenerateBoard(random, Looks());
-            QString colours;
-            for (const BrickRef& brick : game.Board) colours += QChar('0' + SlotOf(brick->Picture));
-            return colours;
-        };
         constexpr int Deals = 300;
         Random random(99, [] { return std::uint64_t{5}; }), other(99, [] { return std::uint64_t{6}; });
-        QString previous = deal(other), dealt;
+        GameState game;
+        game.GenerateBoard(DealSequence::RandomNumber(other), NormalKind, Looks());
+        QString previous = Digits(game.Board);
         std::map<QChar, int> colours;
         int changes = 0;
-        for (int n = 0; n < Deals; ++n, previous = dealt) {
-            dealt = deal(random);
+        for (int n = 0; n < Deals; ++n) {
+            game.GenerateBoard(DealSequence::RandomNumber(random), NormalKind, Looks());
+            const QString dealt = Digits(game.Board);
             QVERIFY(dealt != previous);
-            for (int i = 0; i < CellCount; ++i) ++colours[dealt[i]], changes += i > 0 && dealt[i] != dealt[i - 1];
+            for (int i = 0; i < dealt.size(); ++i) {
+                ++colours[dealt[i]];
+                changes += i > 0 && dealt[i] != dealt[i - 1];
+            }
+            previous = dealt;
         }
-        const double changed = changes / double(Deals * (CellCount - 1));
+        const double changed = changes / double(Deals * (NormalKind.shape.CellCount() - 1));
         QVERIFY2(qAbs(changed - 0.4) < 0.015, qPrintable(QString::number(changed)));
-        for (const auto& [colour, count] : colours)
-            QVERIFY(colour >= '1' && colour <= '5' && qAbs(count / double(Deals * CellCount) - 0.2) < 0.01);
+        QCOMPARE(colours.size(), std::size_t(NormalKind.colours));
+        for (const auto& [colour, count] : colours) {
+            const double share = count / double(Deals * NormalKind.shape.CellCount());
+            QVERIFY2(qAbs(share - 0.2) < 0.01, qPrintable(QString("colour %1: %2").arg(colour).arg(share)));
+        }
     }
 
-    // Deals of the game's own, and boards of one to four colours on a random number of rows, so that games end
-    // with every number of bricks left; every fifth game from the keyboard alone.
+    // A number deals the same board on every kind, on every machine and in every version: the first rows pin the
+    // generator. File > New numbered game asks with the number of the board in play, which deals it again; a text
+    // that is not a number in range is told so, and the game goes on as it was; a cancel changes nothing.
+    void numberedDeals()
+    {
+        // By number, the first row on each size, small to large, with 3, 4, 5 and 6 colours.
+        const std::map<std::uint64_t, QStringList> firstRows{
+            {1,
+             {"22233222", "33344222", "33355333", "44466333",         //
+              "2223322233", "3334422244", "3335533355", "4446633366", //
+              "222332223311122", "333442224422222", "333553335522233", "444663336622233"}},
+            {9999999999,
+             {"13331111", "24441111", "24442111", "25552111",         //
+              "1333111111", "2444111111", "2444211122", "2555211122", //
+              "133311111132223", "244411111133334", "244421112244444", "255521112254445"}}};
+        GameState game;
+        for (const auto& [number, rows] : firstRows) {
+            QStringList dealt;
+            for (const BoardKind& kind : Kinds()) {
+                game.GenerateBoard(number, kind, Looks());
+                dealt << Digits(game.Board).left(kind.shape.Columns());
+            }
+            QCOMPARE(dealt, rows);
+        }
+        GameFixture f;
+        f.Choose("mnuFileBoardLarge");
+        const QString first = Digits(f.window.Game().Board);
+        const QString dealt = QString::number(f.window.Game().Number());
+        for (const QString& typed : QStringList{"12", " 12 ", dealt, "0", "10000000000", "-5", "1 2", "+3", "٣", ""}) {
+            const QString asked = QString::number(f.window.Game().Number());
+            const QString before = Digits(f.window.Game().Board);
+            const bool taken = QStringList{"12", " 12 ", dealt}.contains(typed);
+            f.clock.AdvanceSeconds(1);
+            f.dialogs.shown.clear();
+            f.dialogs.number = typed;
+            f.Choose("mnuFileNewNumberedGame");
+            const QStringList told{"number " + asked, "not a number"};
+            QCOMPARE(f.dialogs.shown, told.mid(0, taken || typed.isEmpty() ? 1 : 2));
+            QCOMPARE(QString::number(f.window.Game().Number()), taken ? typed.trimmed() : asked);
+            QCOMPARE(f.window.Game().TimePlayed(f.clock.Now()) > 0, !taken); // a new deal, or the game as it was
+            if (!taken) QCOMPARE(Digits(f.window.Game().Board), before);
+        }
+        QCOMPARE(Digits(f.window.Game().Board), first); // its number deals the first board again
+    }
+
+    // Deals of the game's own, and boards of one to five colours on a random number of rows, so that games end
+    // with every number of bricks left, on every kind of board in turn; every fifth game from the keyboard alone.
     void randomGamesFollowTheModel()
     {
         std::map<int, int> endings;
+        const std::vector<BoardKind> kinds = Kinds();
         const int games = qEnvironmentVariableIsSet("PLAY_GAMES") ? qEnvironmentVariableIntValue("PLAY_GAMES") : 80;
         for (int game = 1; game <= games && !QTest::currentTestFailed(); ++game) {
             GameFixture f;
             QRandomGenerator random(game);
+            const BoardKind& kind = kinds[game % kinds.size()];
             f.random = Random(game, [game] { return std::uint64_t(game); });
+            f.Choose(SizeItems[std::find(BoardSizes.begin(), BoardSizes.end(), kind.shape) - BoardSizes.begin()]);
+            f.Choose(QStringLiteral("mnuFileBoardColours%1").arg(kind.colours));
             f.Choose("mnuFileNewGame");
-            QStringList rows(1 + random.bounded(BoardRows), "");
+            QStringList rows(1 + random.bounded(kind.shape.Rows()), "");
             for (QString& row : rows)
-                while (game % 3 && row.size() < BoardColumns) row += QChar('1' + random.bounded(1 + game % 4));
+                while (game % 3 && row.size() < kind.shape.Columns()) row += QChar('1' + random.bounded(1 + game % 5));
             if (game % 3) f.StartFrom(rows);
             RandomPlay(f, game, endings).Play(game % 5 == 0);
         }

@@ -1,6 +1,7 @@
 // The best-time store and the high-score window, on private settings files.
 #include "fixture.h"
 
+#include "main_window/board_settings.h"
 #include "scores/frm_high_score.h"
 #include "scores/settings.h"
 
@@ -25,7 +26,9 @@ struct PrivateStore {
         const Settings records(reread);
         QStringList lines;
         for (int N = 0; N < 10; ++N)
-            lines << QString("%1 %2").arg(qRound64(records.GetBestTime(N) * SecondsPerDay)).arg(records.GetBestName(N));
+            lines << QString("%1 %2")
+                         .arg(qRound64(records.GetBestTime(NormalKind, N) * SecondsPerDay))
+                         .arg(records.GetBestName(NormalKind, N));
         return lines;
     }
 };
@@ -81,7 +84,7 @@ private slots:
                 QVERIFY(store.store.Change("Vondrel", "Bricks(3)",
                                            [&](auto& record) { record.Set("Time", written.mid(1)); }));
             else
-                QCOMPARE(store.settings.SaveBestRecord(3, Days(key == "Name" ? 83 : written.toDouble()),
+                QCOMPARE(store.settings.SaveBestRecord(NormalKind, 3, Days(key == "Name" ? 83 : written.toDouble()),
                                                        key == "Name" ? written : "Ann"),
                          Settings::Outcome::Saved);
             QCOMPARE(QSettings(store.File(), QSettings::IniFormat).value("Bricks(3)/" + key).toString(), kept);
@@ -101,14 +104,14 @@ private slots:
     {
         PrivateStore blocked, damaged;
         QVERIFY(QFile(blocked.folder.filePath("Vondrel")).open(QIODevice::WriteOnly));
-        QCOMPARE(blocked.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
+        QCOMPARE(blocked.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
         QCOMPARE(blocked.Records(), PrivateStore().Records());
         QFile file(damaged.File());
         QVERIFY(QDir().mkpath(damaged.folder.filePath("Vondrel")) && file.open(QIODevice::WriteOnly)
                 && file.write("[Bricks(1)\n") > 0 && file.flush() && file.setPermissions(QFile::ReadOwner));
-        QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
+        QCOMPARE(damaged.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(damaged.settings.SaveBestRecord(1, Days(83), "Nobody"), Settings::Outcome::Saved);
+        QCOMPARE(damaged.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Saved);
     }
 
     // Filled afresh at each opening; a time of 0 is no record.
@@ -122,13 +125,71 @@ private slots:
         const QList<std::tuple<int, double, QString>> saved{
             {3, 83, "Ann"}, {7, 90000, ""}, {9, 5, "<b>Bo</b> & Co"}, {5, 0, "Ghost"}, {10, 1, "Ten"}};
         for (const auto& [N, seconds, name] : saved)
-            QCOMPARE(store.settings.SaveBestRecord(N, Days(seconds), name), Settings::Outcome::Saved);
+            QCOMPARE(store.settings.SaveBestRecord(NormalKind, N, Days(seconds), name), Settings::Outcome::Saved);
         expected[3] = "3|00:01:23|Ann", expected[7] = "7|01:00:00|", expected[9] = "9|00:00:05|<b>Bo</b> & Co";
         QCOMPARE(RowsShown(window), expected);
 
         // Names as plain text, in a window of fixed size with the three headings and ten rows, no more.
-        QVERIFY(window.findChild<QLabel*>("lblNamn9")->textFormat() == Qt::PlainText
-                && window.findChildren<QLabel*>().size() == 33 && window.minimumSize() == window.maximumSize());
+        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->textFormat(), Qt::PlainText);
+        QCOMPARE(window.findChildren<QLabel*>().size(), 33);
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+    }
+
+    // The board chosen, kept as it is written; anything else stored counts as the usual board's size, or its number
+    // of colours.
+    void keptBoard()
+    {
+        PrivateStore store;
+        BoardSettings kept(store.store);
+        QVERIFY(kept.SaveKind({BoardSizes[2], 4}));
+        QCOMPARE(kept.Kind(), (BoardKind{BoardSizes[2], 4}));
+        const std::tuple<QString, QString, BoardKind> stored[]{
+            {"8x10", "6", {BoardSizes[0], 6}},     {"10x14", "3", {NormalKind.shape, 3}},
+            {"15X20", "4", {NormalKind.shape, 4}}, {" 8x10", "2", NormalKind},
+            {"8x10 ", "7", {NormalKind.shape, 5}}, {"15x20", "04", {BoardSizes[2], 5}},
+            {"1.5e1x20", "", NormalKind},          {"", "", NormalKind}};
+        for (const auto& [size, colours, kind] : stored) {
+            store.store.Change("Vondrel", "Board", [&](SettingsStore::Section& board) {
+                board.Set("Size", size);
+                board.Set("Colours", colours);
+            });
+            QVERIFY2(kept.Kind() == kind, qPrintable(size + ' ' + colours));
+        }
+    }
+
+    // Every kind of board keeps its records in sections of its own, named as the README says: records on every other
+    // kind leave the usual board's sections byte for byte as they were. The high-score window shows the table of the
+    // kind it opens for, and names any other kind in its title.
+    void recordsPerKind()
+    {
+        PrivateStore store;
+        QCOMPARE(store.settings.SaveBestRecord(NormalKind, 3, Days(83), "Ann"), Settings::Outcome::Saved);
+        const auto usual = [&store] { // the usual board's section of the file, as it stands
+            QFile file(store.File());
+            const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            const qsizetype start = text.indexOf("[Bricks%283%29]");
+            return text.mid(start, text.indexOf("\n[", start) - start);
+        };
+        const QByteArray before = usual();
+        QStringList sections;
+        for (const BoardKind& kind : Kinds()) {
+            const int seconds = 100 + int(sections.size());
+            sections << RecordSection(kind, 3);
+            if (kind != NormalKind)
+                QCOMPARE(store.settings.SaveBestRecord(kind, 3, Days(seconds), sections.last()),
+                         Settings::Outcome::Saved);
+        }
+        QCOMPARE(usual(), before);
+        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).childGroups().size(), sections.size());
+        for (const BoardKind& kind : Kinds())
+            QCOMPARE(store.settings.GetBestName(kind, 3), kind == NormalKind ? "Ann" : RecordSection(kind, 3));
+        frmHighScore window(store.settings, nullptr);
+        window.ShowKind({BoardSizes[2], 4});
+        QCOMPARE(RowsShown(window)[3], "3|00:01:49|Bricks15x20c4(3)");
+        QCOMPARE(window.windowTitle(), "High score: 15 × 20, 4 colours");
+        window.ShowKind(NormalKind);
+        QCOMPARE(RowsShown(window)[3], "3|00:01:23|Ann");
+        QCOMPARE(window.windowTitle(), "High score");
     }
 };
 
