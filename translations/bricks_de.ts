@@ -36,27 +36,27 @@
     <name>KeyboardPlay</name>
     <message>
         <source>Grey</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Grauer</translation>
     </message>
     <message>
         <source>Blue</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Blauer</translation>
     </message>
     <message>
         <source>Green</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Grüner</translation>
     </message>
     <message>
         <source>Red</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Roter</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Gelber</translation>
     </message>
     <message>
@@ -104,6 +104,11 @@
             <numerusform>Zug wiederholt: %n Stein entfernt, %1 übrig.</numerusform>
             <numerusform>Zug wiederholt: %n Steine entfernt, %1 übrig.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
+        <translation>Violetter</translation>
     </message>
 </context>
 <context>
@@ -167,6 +172,13 @@ Geben Sie Ihren Namen ein:</numerusform>
     <message>
         <source>Name:</source>
         <translation>Name:</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score: %1 × %2, %n colours</source>
+        <translation>
+            <numerusform>Bestenliste: %1 × %2, %n Farbe</numerusform>
+            <numerusform>Bestenliste: %1 × %2, %n Farben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -254,6 +266,45 @@ Geben Sie Ihren Namen ein:</numerusform>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Small (%1 × %2)</source>
+        <translation>&amp;Klein (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Normal (%1 × %2)</source>
+        <translation>&amp;Normal (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Large (%1 × %2)</source>
+        <translation>&amp;Groß (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>New n&amp;umbered game…</source>
+        <translation>Neues Spiel mit Nu&amp;mmer…</translation>
+    </message>
+    <message>
+        <source>&amp;Board</source>
+        <translation>&amp;Spielfeld</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n colours</source>
+        <translation>
+            <numerusform>&amp;%n Farbe</numerusform>
+            <numerusform>&amp;%n Farben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Board number, from 1 to %1:</source>
+        <translation>Spielnummer, von 1 bis %1:</translation>
+    </message>
+    <message>
+        <source>New numbered game</source>
+        <translation>Neues Spiel mit Nummer</translation>
+    </message>
+    <message>
+        <source>That is not a board number: a board number is a whole number from 1 to %1.</source>
+        <translation>Das ist keine Spielnummer: Eine Spielnummer ist eine ganze Zahl von 1 bis %1.</translation>
     </message>
 </context>
 </TS>

@@ -36,27 +36,27 @@
     <name>KeyboardPlay</name>
     <message>
         <source>Grey</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>gris</translation>
     </message>
     <message>
         <source>Blue</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>azul</translation>
     </message>
     <message>
         <source>Green</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>verde</translation>
     </message>
     <message>
         <source>Red</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>rojo</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>amarillo</translation>
     </message>
     <message>
@@ -104,6 +104,11 @@
             <numerusform>Movimiento rehecho: %n ladrillo quitado, %1 en el tablero.</numerusform>
             <numerusform>Movimiento rehecho: %n ladrillos quitados, %1 en el tablero.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
+        <translation>violeta</translation>
     </message>
 </context>
 <context>
@@ -167,6 +172,13 @@ Escriba su nombre:</numerusform>
     <message>
         <source>Name:</source>
         <translation>Nombre:</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score: %1 × %2, %n colours</source>
+        <translation>
+            <numerusform>Mejores tiempos: %1 × %2, %n color</numerusform>
+            <numerusform>Mejores tiempos: %1 × %2, %n colores</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -254,6 +266,45 @@ Escriba su nombre:</numerusform>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Small (%1 × %2)</source>
+        <translation>&amp;Pequeño (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Normal (%1 × %2)</source>
+        <translation>&amp;Normal (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Large (%1 × %2)</source>
+        <translation>&amp;Grande (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>New n&amp;umbered game…</source>
+        <translation>Partida nu&amp;merada…</translation>
+    </message>
+    <message>
+        <source>&amp;Board</source>
+        <translation>&amp;Tablero</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n colours</source>
+        <translation>
+            <numerusform>&amp;%n color</numerusform>
+            <numerusform>&amp;%n colores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Board number, from 1 to %1:</source>
+        <translation>Número de partida, de 1 a %1:</translation>
+    </message>
+    <message>
+        <source>New numbered game</source>
+        <translation>Partida numerada</translation>
+    </message>
+    <message>
+        <source>That is not a board number: a board number is a whole number from 1 to %1.</source>
+        <translation>Eso no es un número de partida: un número de partida es un número entero de 1 a %1.</translation>
     </message>
 </context>
 </TS>

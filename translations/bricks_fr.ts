@@ -36,27 +36,27 @@
     <name>KeyboardPlay</name>
     <message>
         <source>Grey</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>grise</translation>
     </message>
     <message>
         <source>Blue</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>bleue</translation>
     </message>
     <message>
         <source>Green</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>verte</translation>
     </message>
     <message>
         <source>Red</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>rouge</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;.</extracomment>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>jaune</translation>
     </message>
     <message>
@@ -104,6 +104,11 @@
             <numerusform>Coup refait&#xa0;: %n brique retirée, il en reste %1.</numerusform>
             <numerusform>Coup refait&#xa0;: %n briques retirées, il en reste %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
+        <translation>violette</translation>
     </message>
 </context>
 <context>
@@ -167,6 +172,13 @@ Entrez votre nom&#xa0;:</numerusform>
     <message>
         <source>Name:</source>
         <translation>Nom&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>High score: %1 × %2, %n colours</source>
+        <translation>
+            <numerusform>Meilleurs temps&#xa0;: %1 × %2, %n couleur</numerusform>
+            <numerusform>Meilleurs temps&#xa0;: %1 × %2, %n couleurs</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -254,6 +266,45 @@ Entrez votre nom&#xa0;:</numerusform>
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Refaire</translation>
+    </message>
+    <message>
+        <source>&amp;Small (%1 × %2)</source>
+        <translation>&amp;Petit (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Normal (%1 × %2)</source>
+        <translation>&amp;Normal (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Large (%1 × %2)</source>
+        <translation>&amp;Grand (%1 × %2)</translation>
+    </message>
+    <message>
+        <source>New n&amp;umbered game…</source>
+        <translation>Partie par n&amp;uméro…</translation>
+    </message>
+    <message>
+        <source>&amp;Board</source>
+        <translation>Pla&amp;teau</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;%n colours</source>
+        <translation>
+            <numerusform>&amp;%n couleur</numerusform>
+            <numerusform>&amp;%n couleurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Board number, from 1 to %1:</source>
+        <translation>Numéro de la partie, de 1 à %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New numbered game</source>
+        <translation>Partie par numéro</translation>
+    </message>
+    <message>
+        <source>That is not a board number: a board number is a whole number from 1 to %1.</source>
+        <translation>Ce n’est pas un numéro de partie&#xa0;: un numéro de partie est un nombre entier de 1 à %1.</translation>
     </message>
 </context>
 </TS>
