@@ -17,8 +17,10 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     // Before anything asks for this board's interface, which is then kept.
     BoardAccessible::Install();
+    //: What screen readers call the board of bricks.
     setAccessibleName(tr("Board"));
     // Said when the board first has the focus, until the keys have been used.
+    //: Said when the board first has the focus: the arrow keys move the keyboard's cursor from brick to brick.
     setAccessibleDescription(tr("Arrow keys move, Space or Return removes a group."));
 }
 
@@ -123,18 +125,28 @@ void BoardSurface::paintEvent(QPaintEvent* event)
 
 void BoardSurface::PaintCover(QPainter& painter)
 {
-    // In the board's colour; the text in black, which stands out more on it than white does, at the board's zoom.
+    // In the board's colour; the text in black, which stands out more on it than white does, at the board's zoom,
+    // a quarter of a brick from the sides. A heading too wide for the board, in some language, is drawn smaller, and
+    // the line below it wraps.
     painter.fillRect(rect(), BoardPainter::BackColor);
     painter.setPen(Qt::black);
+    const int margin = qRound(CellSize / 4 * zoom);
+    const QRect upper(margin, 0, width() - 2 * margin, height() / 2);
+    const QRect lower(margin, height() / 2, width() - 2 * margin, height() - height() / 2);
+    //: The heading on the board, covered while the game is paused.
+    const QString title = tr("Paused");
     QFont heading = font(), line = font();
     heading.setPointSizeF(heading.pointSizeF() * 2 * zoom);
     heading.setBold(true);
+    const int wide = QFontMetrics(heading).horizontalAdvance(title);
+    if (wide > upper.width()) heading.setPointSizeF(heading.pointSizeF() * upper.width() / wide * 0.95);
     line.setPointSizeF(line.pointSizeF() * zoom);
-    const QRect upper(0, 0, width(), height() / 2), lower(0, height() / 2, width(), height() / 2);
     painter.setFont(heading);
-    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, tr("Paused"));
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, title);
     painter.setFont(line);
-    painter.drawText(lower.adjusted(0, QFontMetrics(line).height() / 2, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+    painter.drawText(lower.adjusted(0, QFontMetrics(line).height() / 2, 0, 0),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     //: Under the heading on the covered board; P is the key that pauses, and goes on.
                      tr("Press P or click to continue"));
 }
 

@@ -99,13 +99,14 @@ void KeyboardPlay::BoardChanged(BoardChange change, int cursor)
     if (!shown && (change == BoardChange::Removed || change == BoardChange::Dealt)) return;
     const QString what = Sentence(change, count);
     const QString now = shown ? Describe(surface.Cursor()) : QString();
-    surface.Say(what.isEmpty() || now.isEmpty() ? what + now : what + ' ' + now);
+    //: Two sentences said one after the other: what happened on the board, then what the cursor is on now.
+    surface.Say(what.isEmpty() || now.isEmpty() ? what + now : tr("%1 %2").arg(what, now));
 }
 
 QString KeyboardPlay::Sentence(BoardChange change, int count) const
 {
     switch (change) {
-    case BoardChange::Removed: return tr("%n bricks removed,", "", count) + ' ' + tr("%n left.", "", bricksLeft);
+    case BoardChange::Removed: return tr("%n bricks removed, %1 left.", "", count).arg(bricksLeft);
     case BoardChange::Undone: return tr("Move undone: %n bricks back, %1 left.", "", count).arg(bricksLeft);
     case BoardChange::Redone: return tr("Move done again: %n bricks removed, %1 left.", "", count).arg(bricksLeft);
     case BoardChange::Dealt: break;
@@ -127,7 +128,9 @@ QString KeyboardPlay::Describe(int cell) const
     const auto colour = static_cast<std::size_t>(std::find(looks.begin(), looks.end(), brick->Picture) - looks.begin());
     const int group = static_cast<int>(FindGroup(game.Board, brick)->Count());
     const QString sentence = pointer.ShowsPressed(cell)
+                                 //: %1 is the colour, as named above; columns and rows count from 1 at the top left.
                                  ? tr("%1 brick, column %2, row %3, group of %n, pressed", "", group)
+                                 //: %1 is the colour, as named above; columns and rows count from 1 at the top left.
                                  : tr("%1 brick, column %2, row %3, group of %n", "", group);
     return sentence.arg(tr(ColourNames[colour])).arg(column).arg(row);
 }

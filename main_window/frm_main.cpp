@@ -32,8 +32,11 @@ const QString TimePanel = QStringLiteral("Time");
 
 // The items of the board's sizes, smallest first: names, and captions that take the size from the size itself.
 constexpr std::array<std::pair<const char*, const char*>, BoardSizes.size()> SizeItems{{
+    //: A size of board, %1 columns by %2 rows.
     {"mnuFileBoardSmall", QT_TRANSLATE_NOOP("frmMain", "&Small (%1 × %2)")},
+    //: A size of board, %1 columns by %2 rows: the usual one.
     {"mnuFileBoardNormal", QT_TRANSLATE_NOOP("frmMain", "&Normal (%1 × %2)")},
+    //: A size of board, %1 columns by %2 rows.
     {"mnuFileBoardLarge", QT_TRANSLATE_NOOP("frmMain", "&Large (%1 × %2)")},
 }};
 
@@ -144,6 +147,7 @@ void frmMain::CreateBoardMenu(QMenu* mnuFile)
     mnuFileBoard->addSeparator();
     boardColours = new QActionGroup(this);
     for (int count = FewestColours; count <= ColourCount; ++count) {
+        //: How many colours the bricks of a board come in, 3 to 6, its access key on the number.
         QAction* item = mnuFileBoard->addAction(tr("&%n colours", "", count));
         item->setObjectName(QStringLiteral("mnuFileBoardColours%1").arg(count));
         item->setData(count);
@@ -197,8 +201,16 @@ void frmMain::CreateStatusBar()
 {
     // The window has a fixed size, so there is nothing to grip.
     statusBar()->setSizeGripEnabled(false);
+    //: The panel of the bricks left, before its first count: the bricks are meant.
+    const QString bricksText = tr("Blocks:");
+    //: The name of the panel of the bricks left, as a screen reader says it before the count.
+    const QString bricksName = tr("Bricks left");
+    //: The panel of the time played, before its first reading.
+    const QString timeText = tr("Time:");
+    //: The name of the panel of the time played, as a screen reader says it before the time.
+    const QString timeName = tr("Time");
     const std::tuple<QString, QString, QString> panels[]
-        = {{BricksPanel, tr("Blocks:"), tr("Bricks left")}, {TimePanel, tr("Time:"), tr("Time")}};
+        = {{BricksPanel, bricksText, bricksName}, {TimePanel, timeText, timeName}};
     for (const auto& [key, designText, name] : panels) {
         auto* panel = new StatusPanel(name, designText, statusBar());
         panel->setObjectName(key);

@@ -6,28 +6,32 @@
 
 namespace {
 
-constexpr int ClientWidth = 313;
-constexpr int ClientHeight = 193;
+// The table as designed, at the classic dialog font: 8 pixels around it, headings and rows 17 high, the rows 16 apart
+// so that they follow each other without a gap. Each column has its heading's width and its rows' and a gap before
+// the next; the numbers' rows end 2 pixels short of their heading, and the names' reach the margin. A language or a
+// font that needs more gets it: the columns widen, the rows grow apart and the window with them, never the words cut.
+constexpr int Margin = 8;
 constexpr int LabelHeight = 17;
-constexpr int HeadingTop = 8;
-constexpr int FirstRowTop = 24;
-constexpr int RowPitch = 16;
 
 struct Column {
-    int left;
-    int width;
+    int headingWidth;
+    int rowWidth;
+    int gap;
     Qt::Alignment alignment;
+    const char* widest; // the widest text of its rows, but a name, which may be cut off
 };
 
-constexpr Column KvarColumn{8, 33, Qt::AlignRight};
-constexpr Column TidColumn{48, 57, Qt::AlignLeft};
-constexpr Column NamnColumn{112, 193, Qt::AlignLeft};
-constexpr std::array<Column, 3> HeadingColumns{
-    {{8, 35, Qt::AlignRight}, {48, 57, Qt::AlignLeft}, {112, 161, Qt::AlignLeft}}};
+constexpr std::array<Column, 3> Columns{{
+    {35, 33, 5, Qt::AlignRight, "9"},
+    {57, 57, 7, Qt::AlignLeft, "00:00:00"},
+    {161, 193, 0, Qt::AlignLeft, ""},
+}};
 
-QRect CellRect(const Column& column, int top)
+// What a label of the font needs for the text, laid out as a label lays it out: with the fonts that stand in for
+// the glyphs the font lacks, which may be taller, as a Chinese or Japanese one is.
+QSize SizeOf(const QFont& font, const QString& text)
 {
-    return {column.left, top, column.width, LabelHeight};
+    return QFontMetrics(font).boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, text).size();
 }
 
 } // namespace
@@ -37,32 +41,44 @@ frmHighScore::frmHighScore(Settings& settings, QWidget* owner)
                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       settings(settings)
 {
-    setFixedSize(ClientWidth, ClientHeight);
-
     // The classic dialog font is not to be had everywhere; the desktop's own, in bold, heads the columns.
     QFont headingFont = font();
     headingFont.setBold(true);
     const std::array<QString, 3> headings{
-        //: Bricks left; the column is 35 pixels wide, about five letters in bold.
+        //: The heading of the column of the numbers of bricks left, narrow as the numbers.
         tr("Left:"),
+        //: The heading of the column of the best times.
         tr("Time:"),
+        //: The heading of the column of the names of the players who set them.
         tr("Name:"),
     };
-    for (std::size_t i = 0; i < lblTitel.size(); ++i) {
-        const Column& column = HeadingColumns[i];
-        lblTitel[i] = AddLabel(QStringLiteral("lblTitel%1").arg(i), CellRect(column, HeadingTop), column.alignment,
-                               headingFont);
-        lblTitel[i]->setText(headings[i]);
+    // The rows as high as the language's own script needs, its headings', as well as the digits'.
+    const QString script = headings[0] + headings[1] + headings[2];
+    const int headingHeight = std::max(LabelHeight, SizeOf(headingFont, script).height());
+    const int rowHeight = std::max(LabelHeight, SizeOf(font(), script + QStringLiteral("0")).height());
+    const int firstRowTop = Margin + headingHeight - 1, rowPitch = rowHeight - 1;
+    const std::array<std::array<QLabel*, RowCount>*, 3> rows{&lblKvar, &lblTid, &lblNamn};
+    const std::array<const char*, 3> names{"lblKvar", "lblTid", "lblNamn"};
+    int left = Margin, right = 0;
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        const Column& column = Columns[c];
+        const int heading = std::max(column.headingWidth, SizeOf(headingFont, headings[c]).width());
+        const int row = std::max(column.rowWidth, SizeOf(font(), QString::fromLatin1(column.widest)).width());
+        // Right-aligned, the rows keep their place under their heading's end.
+        const int grown = std::max(heading - column.headingWidth, row - column.rowWidth);
+        lblTitel[c]
+            = AddLabel(QStringLiteral("lblTitel%1").arg(c), {left, Margin, column.headingWidth + grown, headingHeight},
+                       column.alignment, headingFont);
+        lblTitel[c]->setText(headings[c]);
+        for (int N = 0; N < RowCount; ++N) {
+            const QRect place(left, firstRowTop + rowPitch * N, column.rowWidth + grown, rowHeight);
+            (*rows[c])[N]
+                = AddLabel(QString::fromLatin1(names[c]) + QString::number(N), place, column.alignment, font());
+        }
+        right = left + std::max(column.headingWidth, column.rowWidth) + grown;
+        left += column.headingWidth + grown + column.gap;
     }
-
-    for (int N = 0; N < RowCount; ++N) {
-        const int top = FirstRowTop + RowPitch * N;
-        lblKvar[N]
-            = AddLabel(QStringLiteral("lblKvar%1").arg(N), CellRect(KvarColumn, top), KvarColumn.alignment, font());
-        lblTid[N] = AddLabel(QStringLiteral("lblTid%1").arg(N), CellRect(TidColumn, top), TidColumn.alignment, font());
-        lblNamn[N]
-            = AddLabel(QStringLiteral("lblNamn%1").arg(N), CellRect(NamnColumn, top), NamnColumn.alignment, font());
-    }
+    setFixedSize(right + Margin, firstRowTop + rowPitch * (RowCount - 1) + rowHeight + Margin);
 }
 
 QLabel* frmHighScore::AddLabel(const QString& name, const QRect& geometry, Qt::Alignment alignment, const QFont& font)
@@ -88,6 +104,8 @@ void frmHighScore::Form_Load()
 {
     // Every other kind names itself: its times are not comparable with the usual board's.
     setWindowTitle(shown == NormalKind ? tr("High score")
+                                       //: The title over the best times of another board than the usual: %1
+                                       //: columns by %2 rows, in %n colours.
                                        : tr("High score: %1 × %2, %n colours", "", shown.colours)
                                              .arg(shown.shape.Columns())
                                              .arg(shown.shape.Rows()));
