@@ -5,11 +5,13 @@
     <name>BoardSurface</name>
     <message>
         <source>Board</source>
+        <extracomment>What screen readers call the board of bricks.</extracomment>
         <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Arrow keys move, Space or Return removes a group.</source>
-        <translation>Pfeiltasten bewegen, Leertaste oder Eingabe entfernt eine Gruppe.</translation>
+        <extracomment>Said when the board first has the focus: the arrow keys move the keyboard&apos;s cursor from brick to brick.</extracomment>
+        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabe entfernt eine Gruppe.</translation>
     </message>
     <message>
         <source>Paused. Press P or click to continue.</source>
@@ -25,10 +27,12 @@
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>The heading on the board, covered while the game is paused.</extracomment>
         <translation>Pausiert</translation>
     </message>
     <message>
         <source>Press P or click to continue</source>
+        <extracomment>Under the heading on the covered board; P is the key that pauses, and goes on.</extracomment>
         <translation>P drücken oder klicken, um fortzufahren</translation>
     </message>
 </context>
@@ -65,6 +69,7 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n, gedrückt</numerusform>
             <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n, gedrückt</numerusform>
@@ -72,23 +77,10 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n</numerusform>
             <numerusform>%1 Stein, Spalte %2, Zeile %3, Gruppe von %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n bricks removed,</source>
-        <translation>
-            <numerusform>%n Stein entfernt,</numerusform>
-            <numerusform>%n Steine entfernt,</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n left.</source>
-        <translation>
-            <numerusform>%n übrig.</numerusform>
-            <numerusform>%n übrig.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -110,6 +102,18 @@
         <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>Violetter</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences said one after the other: what happened on the board, then what the cursor is on now.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>%n Stein entfernt, %1 übrig.</numerusform>
+            <numerusform>%n Steine entfernt, %1 übrig.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -119,11 +123,11 @@
     </message>
     <message>
         <source>Your time could not be saved: the settings file cannot be written.</source>
-        <translation>Ihre Zeit wurde nicht gespeichert: Die Einstellungsdatei ist nicht beschreibbar.</translation>
+        <translation>Ihre Zeit konnte nicht gespeichert werden: Die Einstellungsdatei ist nicht beschreibbar.</translation>
     </message>
     <message>
         <source>Your time was not saved: another game saved a time as good meanwhile.</source>
-        <translation>Ihre Zeit wurde nicht gespeichert: Ein anderes Spiel war inzwischen ebenso schnell.</translation>
+        <translation>Ihre Zeit wurde nicht gespeichert: Ein anderes Spiel hat inzwischen eine ebenso gute Zeit gespeichert.</translation>
     </message>
     <message>
         <source>You have not cleared all bricks?<byte value="xd"/>
@@ -147,6 +151,29 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+</context>
+<context>
     <name>StatusPanel</name>
     <message>
         <source>%1: %2</source>
@@ -162,15 +189,17 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
     <message>
         <source>Left:</source>
-        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
+        <extracomment>The heading of the column of the numbers of bricks left, narrow as the numbers.</extracomment>
         <translation>Rest:</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The heading of the column of the best times.</extracomment>
         <translation>Zeit:</translation>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The heading of the column of the names of the players who set them.</extracomment>
         <translation>Name:</translation>
     </message>
     <message numerus="yes">
@@ -217,18 +246,22 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
     <message>
         <source>Blocks:</source>
-        <translation>Blöcke:</translation>
+        <extracomment>The panel of the bricks left, before its first count: the bricks are meant.</extracomment>
+        <translation>Steine:</translation>
     </message>
     <message>
         <source>Bricks left</source>
+        <extracomment>The name of the panel of the bricks left, as a screen reader says it before the count.</extracomment>
         <translation>Verbleibende Steine</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The panel of the time played, before its first reading.</extracomment>
         <translation>Zeit:</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>The name of the panel of the time played, as a screen reader says it before the time.</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
@@ -237,7 +270,7 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
     <message>
         <source>Your choice could not be kept: the settings file cannot be written.</source>
-        <translation>Ihre Auswahl wurde nicht gespeichert: Die Einstellungsdatei ist nicht beschreibbar.</translation>
+        <translation>Ihre Auswahl konnte nicht gespeichert werden: Die Einstellungsdatei ist nicht beschreibbar.</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
@@ -269,14 +302,17 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
     <message>
         <source>&amp;Small (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Klein (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Normal (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows: the usual one.</extracomment>
         <translation>&amp;Normal (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Large (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Groß (%1 × %2)</translation>
     </message>
     <message>
@@ -289,6 +325,7 @@ Geben Sie Ihren Namen ein:</numerusform>
     </message>
     <message numerus="yes">
         <source>&amp;%n colours</source>
+        <extracomment>How many colours the bricks of a board come in, 3 to 6, its access key on the number.</extracomment>
         <translation>
             <numerusform>&amp;%n Farbe</numerusform>
             <numerusform>&amp;%n Farben</numerusform>

@@ -5,11 +5,13 @@
     <name>BoardSurface</name>
     <message>
         <source>Board</source>
+        <extracomment>What screen readers call the board of bricks.</extracomment>
         <translation>Tablero</translation>
     </message>
     <message>
         <source>Arrow keys move, Space or Return removes a group.</source>
-        <translation>Las flechas mueven, Espacio o Intro quita un grupo.</translation>
+        <extracomment>Said when the board first has the focus: the arrow keys move the keyboard&apos;s cursor from brick to brick.</extracomment>
+        <translation>Las flechas mueven el cursor; Espacio o Intro quita un grupo.</translation>
     </message>
     <message>
         <source>Paused. Press P or click to continue.</source>
@@ -25,10 +27,12 @@
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>The heading on the board, covered while the game is paused.</extracomment>
         <translation>En pausa</translation>
     </message>
     <message>
         <source>Press P or click to continue</source>
+        <extracomment>Under the heading on the covered board; P is the key that pauses, and goes on.</extracomment>
         <translation>Pulse P o haga clic para continuar</translation>
     </message>
 </context>
@@ -65,6 +69,7 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n, pulsado</numerusform>
             <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n, pulsado</numerusform>
@@ -72,23 +77,10 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n</numerusform>
             <numerusform>Ladrillo %1, columna %2, fila %3, grupo de %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n bricks removed,</source>
-        <translation>
-            <numerusform>%n ladrillo quitado,</numerusform>
-            <numerusform>%n ladrillos quitados,</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n left.</source>
-        <translation>
-            <numerusform>Queda %n.</numerusform>
-            <numerusform>Quedan %n.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -110,6 +102,18 @@
         <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>violeta</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences said one after the other: what happened on the board, then what the cursor is on now.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>%n ladrillo quitado, %1 en el tablero.</numerusform>
+            <numerusform>%n ladrillos quitados, %1 en el tablero.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -128,7 +132,7 @@
     <message>
         <source>You have not cleared all bricks?<byte value="xd"/>
 Would you like to retry?</source>
-        <translation>¿No ha eliminado todos los ladrillos?<byte value="xd"/>
+        <translation>¿No ha quitado todos los ladrillos?<byte value="xd"/>
 ¿Desea volver a intentarlo?</translation>
     </message>
     <message>
@@ -139,11 +143,34 @@ Would you like to retry?</source>
         <source>You are the fastest to clear %n.<byte value="xd"/>
 Enter you&apos;re name:</source>
         <translation>
-            <numerusform>Ha eliminado %n ladrillo en un tiempo récord.<byte value="xd"/>
+            <numerusform>Ha quitado %n ladrillo en un tiempo récord.<byte value="xd"/>
 Escriba su nombre:</numerusform>
-            <numerusform>Ha eliminado %n ladrillos en un tiempo récord.<byte value="xd"/>
+            <numerusform>Ha quitado %n ladrillos en un tiempo récord.<byte value="xd"/>
 Escriba su nombre:</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
     </message>
 </context>
 <context>
@@ -162,15 +189,17 @@ Escriba su nombre:</numerusform>
     </message>
     <message>
         <source>Left:</source>
-        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
-        <translation>N.º:</translation>
+        <extracomment>The heading of the column of the numbers of bricks left, narrow as the numbers.</extracomment>
+        <translation>Quedan:</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The heading of the column of the best times.</extracomment>
         <translation>Tiempo:</translation>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The heading of the column of the names of the players who set them.</extracomment>
         <translation>Nombre:</translation>
     </message>
     <message numerus="yes">
@@ -217,18 +246,22 @@ Escriba su nombre:</numerusform>
     </message>
     <message>
         <source>Blocks:</source>
-        <translation>Bloques:</translation>
+        <extracomment>The panel of the bricks left, before its first count: the bricks are meant.</extracomment>
+        <translation>Ladrillos:</translation>
     </message>
     <message>
         <source>Bricks left</source>
+        <extracomment>The name of the panel of the bricks left, as a screen reader says it before the count.</extracomment>
         <translation>Ladrillos restantes</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The panel of the time played, before its first reading.</extracomment>
         <translation>Tiempo:</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>The name of the panel of the time played, as a screen reader says it before the time.</extracomment>
         <translation>Tiempo</translation>
     </message>
     <message>
@@ -241,11 +274,11 @@ Escriba su nombre:</numerusform>
     </message>
     <message>
         <source>Zoom &amp;in</source>
-        <translation>&amp;Acercar</translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom &amp;out</source>
-        <translation>Ale&amp;jar</translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Normal size</source>
@@ -269,14 +302,17 @@ Escriba su nombre:</numerusform>
     </message>
     <message>
         <source>&amp;Small (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Pequeño (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Normal (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows: the usual one.</extracomment>
         <translation>&amp;Normal (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Large (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Grande (%1 × %2)</translation>
     </message>
     <message>
@@ -289,6 +325,7 @@ Escriba su nombre:</numerusform>
     </message>
     <message numerus="yes">
         <source>&amp;%n colours</source>
+        <extracomment>How many colours the bricks of a board come in, 3 to 6, its access key on the number.</extracomment>
         <translation>
             <numerusform>&amp;%n color</numerusform>
             <numerusform>&amp;%n colores</numerusform>

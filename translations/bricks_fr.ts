@@ -5,11 +5,13 @@
     <name>BoardSurface</name>
     <message>
         <source>Board</source>
+        <extracomment>What screen readers call the board of bricks.</extracomment>
         <translation>Plateau</translation>
     </message>
     <message>
         <source>Arrow keys move, Space or Return removes a group.</source>
-        <translation>Les flèches déplacent, Espace ou Entrée retire un groupe.</translation>
+        <extracomment>Said when the board first has the focus: the arrow keys move the keyboard&apos;s cursor from brick to brick.</extracomment>
+        <translation>Les flèches déplacent le curseur, Espace ou Entrée retire un groupe.</translation>
     </message>
     <message>
         <source>Paused. Press P or click to continue.</source>
@@ -25,10 +27,12 @@
     </message>
     <message>
         <source>Paused</source>
+        <extracomment>The heading on the board, covered while the game is paused.</extracomment>
         <translation>En pause</translation>
     </message>
     <message>
         <source>Press P or click to continue</source>
+        <extracomment>Under the heading on the covered board; P is the key that pauses, and goes on.</extracomment>
         <translation>Appuyez sur P ou cliquez pour continuer</translation>
     </message>
 </context>
@@ -65,6 +69,7 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n, pressed</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n, enfoncée</numerusform>
             <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n, enfoncée</numerusform>
@@ -72,23 +77,10 @@
     </message>
     <message numerus="yes">
         <source>%1 brick, column %2, row %3, group of %n</source>
+        <extracomment>%1 is the colour, as named above; columns and rows count from 1 at the top left.</extracomment>
         <translation>
             <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n</numerusform>
             <numerusform>Brique %1, colonne %2, ligne %3, groupe de %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n bricks removed,</source>
-        <translation>
-            <numerusform>%n brique retirée,</numerusform>
-            <numerusform>%n briques retirées,</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n left.</source>
-        <translation>
-            <numerusform>%n restante.</numerusform>
-            <numerusform>%n restantes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -110,6 +102,18 @@
         <extracomment>The colour in &quot;%1 brick, column %2, ...&quot;, in the form that agrees with the word for a brick.</extracomment>
         <translation>violette</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences said one after the other: what happened on the board, then what the cursor is on now.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bricks removed, %1 left.</source>
+        <translation>
+            <numerusform>%n brique retirée, il en reste %1.</numerusform>
+            <numerusform>%n briques retirées, il en reste %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveExecutor</name>
@@ -119,7 +123,7 @@
     </message>
     <message>
         <source>Your time could not be saved: the settings file cannot be written.</source>
-        <translation>Temps non enregistré&#xa0;: le fichier des paramètres ne peut pas être écrit.</translation>
+        <translation>Temps non enregistré&#xa0;: le fichier des paramètres n’est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>Your time was not saved: another game saved a time as good meanwhile.</source>
@@ -140,10 +144,33 @@ Voulez-vous réessayer&#xa0;?</translation>
 Enter you&apos;re name:</source>
         <translation>
             <numerusform>Vous avez retiré %n brique en un temps record.<byte value="xd"/>
-Entrez votre nom&#xa0;:</numerusform>
+Saisissez votre nom&#xa0;:</numerusform>
             <numerusform>Vous avez retiré %n briques en un temps record.<byte value="xd"/>
-Entrez votre nom&#xa0;:</numerusform>
+Saisissez votre nom&#xa0;:</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
@@ -162,15 +189,17 @@ Entrez votre nom&#xa0;:</numerusform>
     </message>
     <message>
         <source>Left:</source>
-        <extracomment>Bricks left; the column is 35 pixels wide, about five letters in bold.</extracomment>
+        <extracomment>The heading of the column of the numbers of bricks left, narrow as the numbers.</extracomment>
         <translation>Nb&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The heading of the column of the best times.</extracomment>
         <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Name:</source>
+        <extracomment>The heading of the column of the names of the players who set them.</extracomment>
         <translation>Nom&#xa0;:</translation>
     </message>
     <message numerus="yes">
@@ -217,18 +246,22 @@ Entrez votre nom&#xa0;:</numerusform>
     </message>
     <message>
         <source>Blocks:</source>
-        <translation>Blocs&#xa0;:</translation>
+        <extracomment>The panel of the bricks left, before its first count: the bricks are meant.</extracomment>
+        <translation>Briques&#xa0;:</translation>
     </message>
     <message>
         <source>Bricks left</source>
+        <extracomment>The name of the panel of the bricks left, as a screen reader says it before the count.</extracomment>
         <translation>Briques restantes</translation>
     </message>
     <message>
         <source>Time:</source>
+        <extracomment>The panel of the time played, before its first reading.</extracomment>
         <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Time</source>
+        <extracomment>The name of the panel of the time played, as a screen reader says it before the time.</extracomment>
         <translation>Temps</translation>
     </message>
     <message>
@@ -237,7 +270,7 @@ Entrez votre nom&#xa0;:</numerusform>
     </message>
     <message>
         <source>Your choice could not be kept: the settings file cannot be written.</source>
-        <translation>Choix non conservé&#xa0;: le fichier des paramètres ne peut pas être écrit.</translation>
+        <translation>Choix non conservé&#xa0;: le fichier des paramètres n’est pas accessible en écriture.</translation>
     </message>
     <message>
         <source>Zoom &amp;in</source>
@@ -269,14 +302,17 @@ Entrez votre nom&#xa0;:</numerusform>
     </message>
     <message>
         <source>&amp;Small (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Petit (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Normal (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows: the usual one.</extracomment>
         <translation>&amp;Normal (%1 × %2)</translation>
     </message>
     <message>
         <source>&amp;Large (%1 × %2)</source>
+        <extracomment>A size of board, %1 columns by %2 rows.</extracomment>
         <translation>&amp;Grand (%1 × %2)</translation>
     </message>
     <message>
@@ -289,6 +325,7 @@ Entrez votre nom&#xa0;:</numerusform>
     </message>
     <message numerus="yes">
         <source>&amp;%n colours</source>
+        <extracomment>How many colours the bricks of a board come in, 3 to 6, its access key on the number.</extracomment>
         <translation>
             <numerusform>&amp;%n couleur</numerusform>
             <numerusform>&amp;%n couleurs</numerusform>
