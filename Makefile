@@ -19,7 +19,7 @@ PACKAGES := g++ make cmake qt6-base-dev qt6-base-private-dev pkgconf libwayland-
 # settings portal; Orca, the screen reader, with the accessibility bus and speech-dispatcher, and procps to stop it.
 TEST_PACKAGES := xvfb xauth xdotool imagemagick x11-utils weston qt6-wayland dpkg-dev file lintian man-db \
 	desktop-file-utils appstream x11-session-utils x11-xserver-utils libfaketime dbus-daemon \
-	orca at-spi2-core speech-dispatcher procps
+	orca at-spi2-core speech-dispatcher procps fonts-noto-cjk
 test test-asan stress bench deb: PACKAGES += $(TEST_PACKAGES)
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
