@@ -10,12 +10,15 @@ trap '[ -n "${game:-}" ] && kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "$*"; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -B "$work" > "$work/cpack.log" 2>&1 || fail "$(cat "$work/cpack.log")"
-deb=$(echo "$work"/bricks_1.0.0_*.deb)
+deb=$(echo "$work"/bricks_*_*.deb)
 dpkg-deb --extract "$deb" "$work/root"
 root=$work/root/usr id=io.github.vondrel.Bricks
 expected=(games/bricks share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/bricks.6.gz
           share/icons/hicolor/scalable/apps/$id.svg share/doc/bricks/copyright share/doc/bricks/changelog.gz)
 for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/$id.png"); done
+for page in "$(dirname "$0")"/../desktop/man/*/bricks.6; do
+    expected+=("share/man/$(basename "$(dirname "$page")")/man6/bricks.6.gz")
+done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f -printf '%P\n' | sort)
 
 # Not even a hint: a missing main category, say, is only one. Across files: the metainfo's launchable names the
