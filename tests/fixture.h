@@ -86,13 +86,11 @@ inline QString RecordSection(const BoardKind& kind, int N)
 }
 
 // Notes what a screen reader is told from now on, as one does: what the board says, its focus moving to a cell as
-// "focus N", and, with `panels`, the new names of the status bar's panels.
-inline void ListenToBoard(QStringList& heard, bool panels = false)
+// "focus N", and the new names of the status bar's panels.
+inline void ListenToBoard(QStringList& heard)
 {
     static QStringList* into = nullptr;
-    static bool withPanels = false;
     into = &heard;
-    withPanels = panels;
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         QAccessibleInterface* source = event->accessibleInterface();
@@ -103,7 +101,7 @@ inline void ListenToBoard(QStringList& heard, bool panels = false)
             *into << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
 #endif
         if ((event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
-            || (withPanels && event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
+            || (event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
             *into << source->text(QAccessible::Name);
     });
 }

@@ -36,17 +36,12 @@ int CellAt(const Geometry& shape, int column, int row)
 std::vector<int> GroupAt(const Geometry& shape, const Colours& c, int cell)
 {
     std::vector<int> group;
-    std::vector<bool> in(c.size());
     if (cell >= 0 && c[cell]) group.push_back(cell);
     for (std::size_t k = 0; k < group.size(); ++k) {
         const int column = group[k] % shape.Columns(), row = group[k] / shape.Columns();
-        in[group[k]] = true;
         for (const auto& [across, below] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
             const int j = CellAt(shape, column + across, row + below);
-            if (c[j] == c[group[k]] && !in[j]) {
-                in[j] = true;
-                group.push_back(j);
-            }
+            if (c[j] == c[group[k]] && !Holds(group, j)) group.push_back(j);
         }
     }
     return group;
@@ -78,19 +73,12 @@ int Count(const Colours& c)
     return int(c.size() - std::count(c.begin(), c.end(), 0));
 }
 
-// The cover of a paused game, over a board of the size without a brick.
-const QImage& EmptyBoardPaused(const char* size)
+// A board's colours as digits, in reading order, 0 for an empty cell.
+QString Digits(const Cells& board, const PictureSlots& looks = Looks())
 {
-    static std::map<QString, QImage> covers;
-    QImage& cover = covers[size];
-    if (cover.isNull()) {
-        GameFixture f;
-        f.Choose(size);
-        f.StartFrom({});
-        f.Choose("mnuFilePause");
-        cover = f.Board()->grab().toImage();
-    }
-    return cover;
+    QString colours;
+    for (const BrickRef& brick : board) colours += QChar('0' + (brick ? SlotOf(brick->Picture, looks) : 0));
+    return colours;
 }
 
 QString Clock(qint64 seconds)
@@ -110,7 +98,7 @@ const std::array<const char*, 3> SizeItems{"mnuFileBoardSmall", "mnuFileBoardNor
 // and what a screen reader hears.
 struct RandomPlay {
     enum class Hand { None, Mouse, Keys };
-    enum class Start { Given, Dealt, Retried };
+    enum class Start { Given, Dealt, Retried, Numbered };
     GameFixture& f;
     QRandomGenerator random;
     std::map<int, int>& endings; // games ended, by the bricks left
@@ -128,10 +116,8 @@ struct RandomPlay {
     std::vector<Step> undoable, redoable;
     bool pressed = false; // whether it shows pressed
     int cursor = 0;       // the keyboard's cursor
-    bool shown = false;
-    bool symbols = false;
-    bool running = true;
-    bool paused = false;
+    bool shown = false, symbols = false, running = true, paused = false;
+    bool dealt = false;                                // whether the game's start is the board of its number
     bool still = false;                                // the desktop asks for less motion
     std::optional<QRandomGenerator> pauses;            // in some games, when to pause and go on
     qint64 elapsed = 0;                                // milliseconds played since the deal
@@ -141,12 +127,7 @@ struct RandomPlay {
     std::pair<int, std::pair<qint64, QString>> record; // for the bricks left at the last end, seconds and name
     QChar outcome; // how the last game went on: R(etried), Y (a new one) or N (none)
     int ended = 0;
-    const QLabel* bricksPanel = f.window.statusBar()->findChild<QLabel*>("Bricks");
-    const QLabel* timePanel = f.window.statusBar()->findChild<QLabel*>("Time");
     QTimer* timer = f.window.findChild<QTimer*>();
-    const QAction* pauseItem = f.window.findChild<QAction*>("mnuFilePause");
-    const QAction* undoItem = f.window.findChild<QAction*>("mnuMoveUndo");
-    const QAction* redoItem = f.window.findChild<QAction*>("mnuMoveRedo");
     QImage emptyCell{CellSize, CellSize, QImage::Format_RGB32};
 
     RandomPlay(GameFixture& f, quint32 seed, std::map<int, int>& endings) : f(f), random(seed), endings(endings)
@@ -159,7 +140,7 @@ struct RandomPlay {
             for (const int cell : std::exchange(removed, {}))
                 QCOMPARE(this->f.window.Surface().Picture().pixel(shape.CellLeft(cell) + 16, shape.CellTop(cell) + 16),
                          BoardColour());
-            QCOMPARE(bricksPanel->text(), QString::number(Count(model)));
+            QCOMPARE(this->f.PanelText("Bricks"), QString::number(Count(model)));
         };
         emptyCell.fill(BoardColour());
         Started(Start::Given);
@@ -187,10 +168,10 @@ struct RandomPlay {
         model.assign(shape.CellCount(), 0);
         for (int i = 0; i < shape.CellCount(); ++i)
             model[i] = how == Start::Retried ? start[i] : board[i] ? SlotOf(board[i]->Picture, f.window.Pictures()) : 0;
-        if (how == Start::Dealt) {
-            QCOMPARE(Count(model), shape.CellCount());
-            QVERIFY(model != start);
-        }
+        // A deal at random, under the one clock reading of the game's generator, is a fresh one all the same.
+        if (how == Start::Dealt) QVERIFY(model != start);
+        if (how != Start::Given) QCOMPARE(Count(model), how == Start::Retried ? Count(start) : shape.CellCount());
+        dealt = how == Start::Dealt || how == Start::Numbered || (dealt && how == Start::Retried);
         start = model;
         Drop();
         undoable.clear();
@@ -201,12 +182,13 @@ struct RandomPlay {
         played.clear();
     }
 
-    // Nothing held.
-    void Drop()
+    // Nothing held, or the group of the cell held, shown pressed.
+    void Drop() { Hold(Hand::None, -1); }
+    void Hold(Hand hand, int cell)
     {
-        holder = Hand::None;
-        held.clear();
-        pressed = false;
+        holder = hand;
+        held = GroupAt(shape, model, cell);
+        pressed = !held.empty();
     }
 
     // Mostly on a group that can go, or a game with few bricks left would hardly end.
@@ -273,10 +255,8 @@ struct RandomPlay {
         }
         const int press = random.bounded(2) ? Qt::Key_Space : Qt::Key_Return;
         Key(press, true, false);
-        if (random.bounded(5) == 0) {
-            Key(press, true, true);
-            Key(press, false, true);
-        }
+        for (const bool down : {true, false})
+            if (random.bounded(5) == 0) Key(press, down, true);
         for (int moves = random.bounded(3); moves > 0; --moves) Key(Qt::Key_Left + random.bounded(4), true, false);
         if (random.bounded(10) == 0) Key(random.bounded(2) ? Qt::Key_Escape : 0, true, false);
         MaybeChooseMenu();
@@ -289,21 +269,39 @@ struct RandomPlay {
         if (pauses && pauses->bounded(40) == 0) Pause();          // a player called away, or back
         if (random.bounded(50) == 0) TakeStep(random.bounded(2)); // a press held is taken back
         if (random.bounded(100)) return;
-        const QString items[]{
-            "mnuFileNewGame",
-            "mnuFileRetry",
-            "mnuViewStatusbar",
-            "mnuViewSymbols",
-            "less motion",
-            SizeItems[random.bounded(3)],
-            QStringLiteral("mnuFileBoardColours%1").arg(random.bounded(FewestColours, ColourCount + 1))};
-        const QString item = items[random.bounded(7)];
+        const QString size = SizeItems[random.bounded(3)];
+        const QString colours
+            = QStringLiteral("mnuFileBoardColours%1").arg(random.bounded(FewestColours, ColourCount + 1));
+        const QString item
+            = QStringList{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols", "less motion", size,
+                          colours,          "numbered"}[random.bounded(8)];
+        if (item == "numbered") return NewNumberedGame();
         const BoardKind before = f.window.Game().Kind();
         item == "less motion" ? f.window.ReduceMotion(still = !still) : f.Choose(item);
         // Another kind of board is dealt at once; the one in play again deals nothing.
         const bool dealt = item == "mnuFileNewGame" || f.window.Game().Kind() != before;
         if (dealt || item == "mnuFileRetry") Started(dealt ? Start::Dealt : Start::Retried);
         symbols ^= item == "mnuViewSymbols";
+        Verify();
+    }
+
+    // File > New numbered game, asked with the board's number: a number in range, spaces around it allowed, deals its
+    // board, the same board for the same number; anything else is told so, and a cancel leaves the game as it was.
+    void NewNumberedGame()
+    {
+        const QString number = QString::number(f.window.Game().Number());
+        const QString start = Digits(f.window.Game().StartBoard, f.window.Pictures());
+        const int pick = random.bounded(9);
+        f.dialogs.number = QStringList{" 12 ", number, "9999999999", "0", "10000000000", "+3", "1 2", "٣", ""}[pick];
+        f.dialogs.shown.clear();
+        f.Choose("mnuFileNewNumberedGame");
+        QCOMPARE(f.dialogs.shown,
+                 QStringList({"number " + number, "not a number"}).mid(0, pick < 3 || pick == 8 ? 1 : 2));
+        if (pick < 3) {
+            QCOMPARE(QString::number(f.window.Game().Number()), f.dialogs.number.trimmed());
+            if (pick == 1 && dealt) QCOMPARE(Digits(f.window.Game().StartBoard, f.window.Pictures()), start);
+            Started(Start::Numbered);
+        }
         Verify();
     }
 
@@ -364,9 +362,7 @@ struct RandomPlay {
                 }
                 if (move && holder == Hand::Mouse) pressed = Holds(held, cell);
                 if (!left || release || move) return;
-                holder = Hand::Mouse;
-                held = GroupAt(shape, model, cell);
-                pressed = !held.empty();
+                Hold(Hand::Mouse, cell);
                 shown = false;
             });
     }
@@ -390,11 +386,7 @@ struct RandomPlay {
                 const int column = cursor % shape.Columns(), row = cursor / shape.Columns();
                 if (!press && shown) cursor = CellAt(shape, column + across, row + below);
                 shown = true;
-                if (press && holder == Hand::None) {
-                    holder = Hand::Keys;
-                    held = GroupAt(shape, model, cursor);
-                    pressed = !held.empty();
-                }
+                if (press && holder == Hand::None) Hold(Hand::Keys, cursor);
                 if (!press && holder == Hand::Keys) pressed = Holds(held, cursor);
             });
     }
@@ -410,6 +402,8 @@ struct RandomPlay {
             redoable.clear();
         }
         Change(removes ? Removed(shape, model, held) : model, removes, send, releases ? [this] { Drop(); } : update);
+        // Said to the player of the keys, whose cursor shows.
+        QCOMPARE(heard.filter(QRegularExpression("^\\d+ bricks removed, \\d+ left")).size(), removes && shown ? 1 : 0);
     }
 
     // Sends an event that leaves the board `after`, a move that may end the game when `moves`, and checks the
@@ -452,7 +446,7 @@ struct RandomPlay {
             kept.Set("Time", Clock(stored));
             kept.Set("Name", "Bo");
         });
-        if (left < 10 && (stored == 0 || seconds < stored)) {
+        if (left < Settings::RecordRows && (stored == 0 || seconds < stored)) {
             dialogues << QStringLiteral("name %1").arg(shape.CellCount() - left);
             const int fate = random.bounded(5), rival = int(seconds * random.bounded(1.0)) + 1;
             if (fate == 0) {
@@ -468,17 +462,13 @@ struct RandomPlay {
                 record.second = {seconds, "Ada"};
             }
         }
-        const bool warned = dialogues.size() > 1, retried = left > 0 && random.bounded(2);
+        const bool retried = left > 0 && random.bounded(2);
         outcome = retried ? 'R' : random.bounded(2) ? 'Y' : 'N';
-        f.dialogs.answers = warned ? "O" : "";
-        if (left > 0) {
-            f.dialogs.answers += retried ? 'R' : 'C';
-            dialogues << "retry";
-        }
-        if (!retried) {
-            f.dialogs.answers += outcome;
-            dialogues << "new";
-        }
+        // OK to a warning, Retry or Cancel where bricks are left, then the outcome to the offer of a new game.
+        f.dialogs.answers = QString(dialogues.size() > 1 ? "O" : "") + (left > 0 ? (retried ? "R" : "C") : "")
+                            + (retried ? "" : QString(outcome));
+        if (left > 0) dialogues << "retry";
+        if (!retried) dialogues << "new";
         return dialogues.join(' ');
     }
 
@@ -511,9 +501,8 @@ struct RandomPlay {
             if (!placed || !Shows(screen, wrong, Look(wrong))) break;
         }
         QVERIFY2(wrong == shape.CellCount(), qPrintable(QString("cell %1 is not as the model says").arg(wrong)));
-        if (paused) { // not a pixel of a brick: the cover of a board without any
-            QVERIFY(f.Board()->grab().toImage() == EmptyBoardPaused(size));
-        } else if (shown) { // a black frame, a white one inside it
+        QCOMPARE(f.window.Surface().Covered(), paused); // the cover shows no brick, on the screen
+        if (shown && !paused) {                         // a black frame, a white one inside it
             QImage framed = Look(cursor).copy();
             QPainter frame(&framed);
             frame.fillRect(0, 0, CellSize, CellSize, Qt::black);
@@ -523,20 +512,33 @@ struct RandomPlay {
             const QRect area(shape.CellLeft(cursor), shape.CellTop(cursor), CellSize, CellSize);
             QCOMPARE(f.Board()->grab(area).toImage().convertToFormat(QImage::Format_RGB32), framed);
         }
-        QCOMPARE(bricksPanel->text(), QString::number(Count(model)));
+        QCOMPARE(f.PanelText("Bricks"), QString::number(Count(model)));
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
         QCOMPARE(timer->isActive(), running && !paused);
-        QCOMPARE(pauseItem->isChecked(), paused);
-        QCOMPARE(pauseItem->isEnabled(), running);
-        QCOMPARE(undoItem->isEnabled(), !paused && !undoable.empty());
-        QCOMPARE(redoItem->isEnabled(), !paused && !redoable.empty());
+        QCOMPARE(Item("mnuFilePause")->isChecked(), paused);
+        QCOMPARE(Item("mnuFilePause")->isEnabled(), running);
+        QCOMPARE(Item("mnuMoveUndo")->isEnabled(), !paused && !undoable.empty());
+        QCOMPARE(Item("mnuMoveRedo")->isEnabled(), !paused && !redoable.empty());
+        QVERIFY(Item(size)->isChecked());
         if (running) clock = Clock(elapsed / 1000); // at a pause, as it stood
         if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout");
-        QCOMPARE(timePanel->text(), clock);
+        QCOMPARE(f.PanelText("Time"), clock);
         QVERIFY2(clock >= played, "the time played went back"); // hh:mm:ss in order, also across an undo
         played = clock;
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(cursor)->text(QAccessible::Name), Heard());
+        // As a screen reader walks the board: a table of its rows and columns, the cursor's cell at its place there,
+        // named for what it holds, or for its place alone while paused, and the focus where the cursor is shown.
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
+        QAccessibleInterface* cell
+            = board->tableInterface()->cellAt(cursor / shape.Columns(), cursor % shape.Columns());
+        QCOMPARE(board->childCount(), shape.CellCount());
+        QCOMPARE(board->tableInterface()->rowCount(), shape.Rows());
+        QCOMPARE(board->indexOfChild(cell), cursor);
+        QCOMPARE(cell->tableCellInterface()->table(), board);
+        QCOMPARE(cell->text(QAccessible::Name), Heard());
+        QCOMPARE(board->focusChild(), shown ? cell : nullptr);
     }
+
+    const QAction* Item(const char* name) const { return f.window.findChild<QAction*>(name); }
 
     // The name of the cursor's cell, as a screen reader hears it.
     QString Heard() const
@@ -552,55 +554,14 @@ struct RandomPlay {
     }
 };
 
-// A board's colours as digits, in reading order.
-QString Digits(const Cells& board)
-{
-    QString colours;
-    for (const BrickRef& brick : board) colours += QChar('0' + SlotOf(brick->Picture));
-    return colours;
-}
-
 } // namespace
 
 class PlayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Deals at random, in a row under one clock reading, as a player's deals may come: the reseeds must still give
-    // fresh numbers and boards. Every colour comes a fifth of the time, and a cell starts a run every other cell (runs
-    // of one to three, on across the rows' ends), of another colour four times in five: neighbours in reading order
-    // differ 40 % of the time. Another clock reading, another deal.
-    void dealsAreFreshRuns()
-    {
-        constexpr int Deals = 300;
-        Random random(99, [] { return std::uint64_t{5}; }), other(99, [] { return std::uint64_t{6}; });
-        GameState game;
-        game.GenerateBoard(DealSequence::RandomNumber(other), NormalKind, Looks());
-        QString previous = Digits(game.Board);
-        std::map<QChar, int> colours;
-        int changes = 0;
-        for (int n = 0; n < Deals; ++n) {
-            game.GenerateBoard(DealSequence::RandomNumber(random), NormalKind, Looks());
-            const QString dealt = Digits(game.Board);
-            QVERIFY(dealt != previous);
-            for (int i = 0; i < dealt.size(); ++i) {
-                ++colours[dealt[i]];
-                changes += i > 0 && dealt[i] != dealt[i - 1];
-            }
-            previous = dealt;
-        }
-        const double changed = changes / double(Deals * (NormalKind.shape.CellCount() - 1));
-        QVERIFY2(qAbs(changed - 0.4) < 0.015, qPrintable(QString::number(changed)));
-        QCOMPARE(colours.size(), std::size_t(NormalKind.colours));
-        for (const auto& [colour, count] : colours) {
-            const double share = count / double(Deals * NormalKind.shape.CellCount());
-            QVERIFY2(qAbs(share - 0.2) < 0.01, qPrintable(QString("colour %1: %2").arg(colour).arg(share)));
-        }
-    }
-
     // A number deals the same board on every kind, on every machine and in every version: the first rows pin the
-    // generator. File > New numbered game asks with the number of the board in play, which deals it again; a text
-    // that is not a number in range is told so, and the game goes on as it was; a cancel changes nothing.
+    // generator. File > New numbered game is chosen in the random games.
     void numberedDeals()
     {
         // By number, the first row on each size, small to large, with 3, 4, 5 and 6 colours.
@@ -622,25 +583,6 @@ private slots:
             }
             QCOMPARE(dealt, rows);
         }
-        GameFixture f;
-        f.Choose("mnuFileBoardLarge");
-        const QString first = Digits(f.window.Game().Board);
-        const QString dealt = QString::number(f.window.Game().Number());
-        for (const QString& typed : QStringList{"12", " 12 ", dealt, "0", "10000000000", "-5", "1 2", "+3", "٣", ""}) {
-            const QString asked = QString::number(f.window.Game().Number());
-            const QString before = Digits(f.window.Game().Board);
-            const bool taken = QStringList{"12", " 12 ", dealt}.contains(typed);
-            f.clock.AdvanceSeconds(1);
-            f.dialogs.shown.clear();
-            f.dialogs.number = typed;
-            f.Choose("mnuFileNewNumberedGame");
-            const QStringList told{"number " + asked, "not a number"};
-            QCOMPARE(f.dialogs.shown, told.mid(0, taken || typed.isEmpty() ? 1 : 2));
-            QCOMPARE(QString::number(f.window.Game().Number()), taken ? typed.trimmed() : asked);
-            QCOMPARE(f.window.Game().TimePlayed(f.clock.Now()) > 0, !taken); // a new deal, or the game as it was
-            if (!taken) QCOMPARE(Digits(f.window.Game().Board), before);
-        }
-        QCOMPARE(Digits(f.window.Game().Board), first); // its number deals the first board again
     }
 
     // Deals of the game's own, and boards of one to five colours on a random number of rows, so that games end
@@ -664,7 +606,7 @@ private slots:
             if (game % 3) f.StartFrom(rows);
             RandomPlay(f, game, endings).Play(game % 5 == 0);
         }
-        for (int left = 0; left <= 10; ++left)
+        for (int left = 0; left <= Settings::RecordRows; ++left)
             QVERIFY2(endings[left] > 0, qPrintable(QString("none with %1 left").arg(left)));
     }
 };

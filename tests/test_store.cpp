@@ -25,7 +25,7 @@ struct PrivateStore {
         SettingsStore reread(folder.path());
         const Settings records(reread);
         QStringList lines;
-        for (int N = 0; N < 10; ++N)
+        for (int N = 0; N < Settings::RecordRows; ++N)
             lines << QString("%1 %2")
                          .arg(qRound64(records.GetBestTime(NormalKind, N) * SecondsPerDay))
                          .arg(records.GetBestName(NormalKind, N));
@@ -38,7 +38,7 @@ QStringList RowsShown(frmHighScore& window)
 {
     QStringList rows;
     window.show();
-    for (int N = 0; N < 10; ++N) {
+    for (int N = 0; N < Settings::RecordRows; ++N) {
         QStringList row;
         for (const char* column : {"lblKvar", "lblTid", "lblNamn"})
             row << window.findChild<QLabel*>(column + QString::number(N))->text();
@@ -107,8 +107,9 @@ private slots:
         QCOMPARE(blocked.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
         QCOMPARE(blocked.Records(), PrivateStore().Records());
         QFile file(damaged.File());
-        QVERIFY(QDir().mkpath(damaged.folder.filePath("Vondrel")) && file.open(QIODevice::WriteOnly)
-                && file.write("[Bricks(1)\n") > 0 && file.flush() && file.setPermissions(QFile::ReadOwner));
+        QVERIFY2(QDir().mkpath(damaged.folder.filePath("Vondrel")) && file.open(QIODevice::WriteOnly)
+                     && file.write("[Bricks(1)\n") > 0 && file.flush() && file.setPermissions(QFile::ReadOwner),
+                 "the damaged read-only file could not be made");
         QCOMPARE(damaged.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(damaged.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Saved);
@@ -120,19 +121,24 @@ private slots:
         PrivateStore store;
         frmHighScore window(store.settings, nullptr);
         QStringList expected;
-        for (int N = 0; N < 10; ++N) expected << QString("%1||").arg(N);
+        for (int N = 0; N < Settings::RecordRows; ++N) expected << QString("%1||").arg(N);
         QCOMPARE(RowsShown(window), expected);
         const QList<std::tuple<int, double, QString>> saved{
             {3, 83, "Ann"}, {7, 90000, ""}, {9, 5, "<b>Bo</b> & Co"}, {5, 0, "Ghost"}, {10, 1, "Ten"}};
         for (const auto& [N, seconds, name] : saved)
             QCOMPARE(store.settings.SaveBestRecord(NormalKind, N, Days(seconds), name), Settings::Outcome::Saved);
-        expected[3] = "3|00:01:23|Ann", expected[7] = "7|01:00:00|", expected[9] = "9|00:00:05|<b>Bo</b> & Co";
+        expected[3] = "3|00:01:23|Ann";
+        expected[7] = "7|01:00:00|";
+        expected[9] = "9|00:00:05|<b>Bo</b> & Co";
         QCOMPARE(RowsShown(window), expected);
 
         // Names as plain text, in a window of fixed size with the three headings and ten rows, no more.
         QCOMPARE(window.findChild<QLabel*>("lblNamn9")->textFormat(), Qt::PlainText);
         QCOMPARE(window.findChildren<QLabel*>().size(), 33);
         QCOMPARE(window.minimumSize(), window.maximumSize());
+        // At the usual font, as designed: 313 by 193, the rows 16 apart from 24 down, the names' to the margin.
+        QCOMPARE(window.size(), QSize(313, 193));
+        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->geometry(), QRect(112, 168, 193, 17));
     }
 
     // The board chosen, kept as it is written; anything else stored counts as the usual board's size, or its number
@@ -143,11 +149,11 @@ private slots:
         BoardSettings kept(store.store);
         QVERIFY(kept.SaveKind({BoardSizes[2], 4}));
         QCOMPARE(kept.Kind(), (BoardKind{BoardSizes[2], 4}));
-        const std::tuple<QString, QString, BoardKind> stored[]{
-            {"8x10", "6", {BoardSizes[0], 6}},     {"10x14", "3", {NormalKind.shape, 3}},
-            {"15X20", "4", {NormalKind.shape, 4}}, {" 8x10", "2", NormalKind},
-            {"8x10 ", "7", {NormalKind.shape, 5}}, {"15x20", "04", {BoardSizes[2], 5}},
-            {"1.5e1x20", "", NormalKind},          {"", "", NormalKind}};
+        const std::tuple<QString, QString, BoardKind> stored[]{{"8x10", "6", {BoardSizes[0], 6}},
+                                                               {"15X20", "3", {NormalKind.shape, 3}},
+                                                               {" 8x10", "2", NormalKind},
+                                                               {"15x20", "04", {BoardSizes[2], 5}},
+                                                               {"", "", NormalKind}};
         for (const auto& [size, colours, kind] : stored) {
             store.store.Change("Vondrel", "Board", [&](SettingsStore::Section& board) {
                 board.Set("Size", size);
@@ -171,21 +177,19 @@ private slots:
             return text.mid(start, text.indexOf("\n[", start) - start);
         };
         const QByteArray before = usual();
-        QStringList sections;
         for (const BoardKind& kind : Kinds()) {
-            const int seconds = 100 + int(sections.size());
-            sections << RecordSection(kind, 3);
+            const QString name = RecordSection(kind, 3);
             if (kind != NormalKind)
-                QCOMPARE(store.settings.SaveBestRecord(kind, 3, Days(seconds), sections.last()),
+                QCOMPARE(store.settings.SaveBestRecord(kind, 3, Days(100 + kind.colours), name),
                          Settings::Outcome::Saved);
         }
         QCOMPARE(usual(), before);
-        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).childGroups().size(), sections.size());
+        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).childGroups().size(), qsizetype(Kinds().size()));
         for (const BoardKind& kind : Kinds())
             QCOMPARE(store.settings.GetBestName(kind, 3), kind == NormalKind ? "Ann" : RecordSection(kind, 3));
         frmHighScore window(store.settings, nullptr);
         window.ShowKind({BoardSizes[2], 4});
-        QCOMPARE(RowsShown(window)[3], "3|00:01:49|Bricks15x20c4(3)");
+        QCOMPARE(RowsShown(window)[3], "3|00:01:44|Bricks15x20c4(3)");
         QCOMPARE(window.windowTitle(), "High score: 15 × 20, 4 colours");
         window.ShowKind(NormalKind);
         QCOMPARE(RowsShown(window)[3], "3|00:01:23|Ann");

@@ -30,7 +30,8 @@ public:
 public slots:
     QDBusVariant Read(const QString& group, const QString& key, const QDBusMessage& call)
     {
-        ++asked, call.setDelayedReply(true);
+        ++asked;
+        call.setDelayedReply(true);
         const QVariant value = values.value(group + ' ' + key);
         if (!silent)
             bus.send(value.isValid()
@@ -118,14 +119,19 @@ private slots:
         for (const auto& [row, values, reduced] : cases) {
             QProcess daemon;
             daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-            const auto stop = qScopeGuard([&daemon] { daemon.kill(), daemon.waitForFinished(); });
+            const auto stop = qScopeGuard([&daemon] {
+                daemon.kill();
+                daemon.waitForFinished();
+            });
             QVERIFY(daemon.waitForReadyRead(5000));
             const QString address = daemon.readLine().trimmed();
             StandInPortal portal;
-            portal.bus = QDBusConnection::connectToBus(address, row + " portal"), portal.values = values,
+            portal.bus = QDBusConnection::connectToBus(address, row + " portal");
+            portal.values = values;
             portal.silent = row == "silent";
-            QVERIFY(portal.bus.registerService("org.freedesktop.portal.Desktop")
-                    && portal.bus.registerObject(PortalPath, &portal, QDBusConnection::ExportAllSlots));
+            QVERIFY2(portal.bus.registerService("org.freedesktop.portal.Desktop")
+                         && portal.bus.registerObject(PortalPath, &portal, QDBusConnection::ExportAllSlots),
+                     "the stand-in portal is not on the bus");
             const DesktopMotion motion(
                 QDBusConnection::connectToBus(row == "no bus" ? "unix:path=/none" : address, row));
             QTRY_COMPARE(portal.asked, row == "no bus" ? 0 : 3);
@@ -140,7 +146,9 @@ private slots:
                                                << "reduced-motion" << QVariant::fromValue(QDBusVariant(wish))));
             }
             QTRY_COMPARE(changes.size(), 2);
-            QVERIFY(!changes[0][0].toBool() && changes[1][0].toBool() && motion.Reduced());
+            QCOMPARE(changes[0][0].toBool(), false);
+            QCOMPARE(changes[1][0].toBool(), true);
+            QVERIFY(motion.Reduced());
         }
     }
 
@@ -153,40 +161,37 @@ private slots:
     void languages_data()
     {
         QTest::addColumn<QString>("desktop");   // its languages, the first first
-        QTest::addColumn<QString>("heard");     // a cell, and Qt's Yes button
+        QTest::addColumn<QString>("heard");     // the File menu, and Qt's Yes button
         QTest::addColumn<QStringList>("alike"); // the texts the language writes as English does
-        const QStringList all{"all"}, none, normal{"&Normal (10 × 14)"};
-        const QString english = "Red brick, column 1, row 14, group of 2|&Yes";
+        const QStringList all{"all"}, none, normal{"&Normal (10 × 14)"}, pause{"&Pause", "&Normal (10 × 14)"};
         for (const char* desktop : {"en-GB,fr-FR", "C", "zh-TW", "zh-HK", "pt-PT"})
-            QTest::newRow(desktop) << desktop << english << all;
+            QTest::newRow(desktop) << desktop << "&File|&Yes" << all;
         QTest::newRow("cs") << "cs-CZ"
-                            << "Červená kostka, sloupec 1, řádek 14, ve skupině 2 kostky|&Ano" << none;
+                            << "&Soubor|&Ano" << none;
         QTest::newRow("de") << "de-DE"
-                            << "Roter Stein, Spalte 1, Zeile 14, Gruppe von 2|&Ja"
-                            << QStringList{"&Pause", "&Normal (10 × 14)", "Name:"};
+                            << "&Datei|&Ja" << pause + QStringList{"Name:"};
         QTest::newRow("es") << "es-ES"
-                            << "Ladrillo rojo, columna 1, fila 14, grupo de 2|&Sí" << normal;
+                            << "&Archivo|&Sí" << normal;
         QTest::newRow("fr") << "fr-FR"
-                            << "Brique rouge, colonne 1, ligne 14, groupe de 2|&Oui"
-                            << QStringList{"&Pause", "&Normal (10 × 14)"};
+                            << "&Fichier|&Oui" << pause;
         QTest::newRow("it") << "it-IT"
-                            << "Mattone rosso, colonna 1, riga 14, gruppo di 2|&Sì" << QStringList{"&File"};
+                            << "&File|&Sì" << QStringList{"&File"};
         QTest::newRow("ja") << "ja-JP"
-                            << "赤いブロック、1 列目、14 行目、2 個のグループ|はい(&Y)" << none;
+                            << "ゲーム(&G)|はい(&Y)" << none;
         QTest::newRow("nl") << "nl-NL"
-                            << "Rode steen, kolom 1, rij 14, groep van 2|&Ja" << none;
+                            << "&Bestand|&Ja" << none;
         QTest::newRow("pl") << "pl-PL"
-                            << "Czerwony klocek, kolumna 1, wiersz 14, w grupie 2 klocki|&Tak" << none;
+                            << "&Plik|&Tak" << none;
         QTest::newRow("pt-BR") << "pt-BR"
-                               << "Tijolo vermelho, coluna 1, linha 14, grupo de 2|&Sim" << normal;
+                               << "&Arquivo|&Sim" << normal;
         QTest::newRow("ru") << "ru-RU"
-                            << "Красный кирпич, столбец 1, строка 14, группа из 2|&Да" << none;
+                            << "&Файл|&Да" << none;
         QTest::newRow("sv") << "sv-SE"
-                            << "Röd kloss, kolumn 1, rad 14, grupp om 2|&Ja" << normal;
+                            << "&Arkiv|&Ja" << normal;
         QTest::newRow("uk") << "uk-UA"
-                            << "Червона цеглина, стовпчик 1, рядок 14, група з 2|Т&ак" << none;
+                            << "&Файл|Т&ак" << none;
         QTest::newRow("zh-CN") << "zh-CN"
-                               << "红色砖块，第 1 列，第 14 行，2 块一组|是(&Y)" << none;
+                               << "游戏(&G)|是(&Y)" << none;
     }
 
     void languages()
@@ -201,11 +206,7 @@ private slots:
         for (qsizetype i = 0; i < texts.size(); ++i)
             if (texts[i] == english[i]) same << texts[i];
         QCOMPARE(same, alike == QStringList{"all"} ? english : alike);
-        GameFixture f;
-        f.StartFrom({"1", "44"});
-        QCOMPARE(QAccessible::queryAccessibleInterface(f.Board())->child(130)->text(QAccessible::Name) + '|'
-                     + QCoreApplication::translate("QPlatformTheme", "&Yes"),
-                 heard);
+        QCOMPARE(texts.first() + '|' + QCoreApplication::translate("QPlatformTheme", "&Yes"), heard);
         const QFont usual = QApplication::font();
         for (const qreal points : {9.0, 11.0}) {
             QFont font = usual;
@@ -217,16 +218,16 @@ private slots:
         }
     }
 
-    // The board is a table of its rows and columns, of cells named by what they hold and nothing selected, walked as
-    // a screen reader walks it, down and back up, on boards of two sizes; the cursor's moves are told to it as the
-    // focus, and each press, a removal, the move taken back and done again and taking a press back are said; the panels
-    // name their values, and tell of a change only when there is one. A hint on how to begin until the keys are used.
+    // The board is a table of cells named by what they hold and nothing selected; the cursor's moves are told to a
+    // screen reader as the focus, and each press, a removal, the move taken back and done again and taking a press back
+    // are said; the panels name their values, and tell of a change only when there is one. A hint on how to begin until
+    // the keys are used.
     void accessibleBoard()
     {
         GameFixture f;
         f.StartFrom(QStringList(8, "1234512345"));
         QStringList heard;
-        ListenToBoard(heard, true);
+        ListenToBoard(heard);
         const QString hint = f.Board()->accessibleDescription();
         const auto type = [&f](const QList<int>& keys) {
             for (const int key : keys) {
@@ -239,13 +240,9 @@ private slots:
         f.Choose("mnuMoveRedo");
         type({Qt::Key_Space, Qt::Key_Escape, -Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, -Qt::Key_Space});
         for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(f.window.findChild<QTimer*>(), "timeout");
-        // Paused, no cell tells what it holds, and the board says why.
+        // Paused, the board says why.
         f.Choose("mnuFilePause");
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
-        for (int i = 0; i < board->childCount(); ++i) {
-            const QString name = board->child(i)->text(QAccessible::Name);
-            QVERIFY2(name.startsWith(QString("Paused, column %1,").arg(i % 10 + 1)), qPrintable(name));
-        }
         QCOMPARE(board->text(QAccessible::Description), "Paused. Press P or click to continue.");
         f.Choose("mnuFilePause");
         QAccessible::installUpdateHandler(nullptr);
@@ -258,40 +255,15 @@ private slots:
                          "Bricks left: 80", "Move undone: 8 bricks back, 80 left. " + yellow, "Bricks left: 72",
                          "Move done again: 8 bricks removed, 72 left. " + grey, grey + ", pressed", grey, "focus 54",
                          empty, empty, "Time: 00:00:00", "Paused. Press P or click to continue.", "Resumed."}));
-        // The table and its cells, on this board and on one of another size, where the cursor has gone.
-        for (const char* size : {"mnuFileBoardNormal", "mnuFileBoardLarge"}) {
-            f.Choose(size);
-            const Geometry& shape = f.window.Game().Kind().shape;
-            QCOMPARE(board->role(), QAccessible::Table);
-            QCOMPARE(board->text(QAccessible::Name), "Board");
-            QCOMPARE(board->childCount(), shape.CellCount());
-            QCOMPARE(board->child(-1), nullptr);
-            QCOMPARE(board->child(shape.CellCount()), nullptr);
-            QAccessibleTableInterface* table = board->tableInterface();
-            QCOMPARE(table->rowCount(), shape.Rows());
-            QCOMPARE(table->columnCount(), shape.Columns());
-            QCOMPARE(table->cellAt(shape.Rows(), 0), nullptr);
-            QCOMPARE(table->cellAt(0, shape.Columns()), nullptr);
-            QCOMPARE(table->cellAt(0, -1), nullptr);
-            QCOMPARE(table->selectedCellCount(), 0);
-            QStringList wrong; // each cell and what it tells wrongly
-            for (int i = 0; i < shape.CellCount(); ++i) {
-                QAccessibleInterface* cell = board->child(i);
-                const QAccessibleTableCellInterface* place = cell->tableCellInterface();
-                const auto check = [&](bool right, const char* fact) {
-                    if (!right) wrong << QString("%1 %2").arg(i).arg(fact);
-                };
-                check(cell->role() == QAccessible::ListItem, "role");
-                check(cell->parent() == board && board->indexOfChild(cell) == i, "index");
-                check(place->rowIndex() * shape.Columns() + place->columnIndex() == i, "place");
-                check(place->table() == board && table->cellAt(place->rowIndex(), place->columnIndex()) == cell,
-                      "table");
-                check(cell->state().focused == (i == f.window.Surface().Cursor()), "focus");
-            }
-            QCOMPARE(wrong, QStringList());
-            QCOMPARE(board->focusChild(), board->child(f.window.Surface().Cursor()));
-        }
-        QCOMPARE(f.window.Surface().Cursor(), -1);
+        // A table of cells that are list items, named "Board", where nothing is selected; each cell as the random
+        // games walk them, on every kind of board.
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->text(QAccessible::Name), "Board");
+        QCOMPARE(board->child(0)->role(), QAccessible::ListItem);
+        QCOMPARE(board->child(-1), nullptr);
+        QCOMPARE(board->child(board->childCount()), nullptr);
+        QCOMPARE(board->tableInterface()->cellAt(0, -1), nullptr);
+        QCOMPARE(board->tableInterface()->selectedCellCount(), 0);
     }
 };
 
