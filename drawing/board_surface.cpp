@@ -142,10 +142,11 @@ void BoardSurface::PaintCover(QPainter& painter)
     if (wide > upper.width()) heading.setPointSizeF(heading.pointSizeF() * upper.width() / wide * 0.95);
     line.setPointSizeF(line.pointSizeF() * zoom);
     painter.setFont(heading);
-    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, title);
+    // Never clipped to their places: words that did not fit would show running into the margins, not cut off.
+    painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextDontClip, title);
     painter.setFont(line);
     painter.drawText(lower.adjusted(0, QFontMetrics(line).height() / 2, 0, 0),
-                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip,
                      //: Under the heading on the covered board; P is the key that pauses, and goes on.
                      tr("Press P or click to continue"));
 }
