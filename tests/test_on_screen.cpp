@@ -156,7 +156,8 @@ private slots:
         }
         QCOMPARE(zooms.last(), ratio == 1.5 ? 1 : 1.5); // 50 % more would not fit
         if (ratio != 1.5) QCOMPARE(f.window.frameGeometry().bottom(), screen.bottom());
-        f.Choose("mnuViewNormalSize");
+        QProcess::execute("xdotool", {"key", "ctrl+0"}); // Normal size
+        QTRY_COMPARE(f.window.Surface().Zoom(), 1.0);
         QCOMPARE(f.window.width(), Shape().Width());
         QCOMPARE(f.store.GetSetting("Vondrel", "View", "Zoom", QString()), zooms.size() > 1 ? "100" : "");
         f.Choose("mnuFileBoardLarge");

@@ -268,7 +268,7 @@ struct RandomPlay {
     {
         if (pauses && pauses->bounded(40) == 0) Pause();          // a player called away, or back
         if (random.bounded(50) == 0) TakeStep(random.bounded(2)); // a press held is taken back
-        if (random.bounded(100)) return;
+        if (random.bounded(paused ? 10 : 100)) return;            // a new deal ends a pause
         const QString size = SizeItems[random.bounded(3)];
         const QString colours
             = QStringLiteral("mnuFileBoardColours%1").arg(random.bounded(FewestColours, ColourCount + 1));
@@ -502,15 +502,14 @@ struct RandomPlay {
         }
         QVERIFY2(wrong == shape.CellCount(), qPrintable(QString("cell %1 is not as the model says").arg(wrong)));
         QCOMPARE(f.window.Surface().Covered(), paused); // the cover shows no brick, on the screen
-        if (shown && !paused) {                         // a black frame, a white one inside it
-            QImage framed = Look(cursor).copy();
-            QPainter frame(&framed);
-            frame.fillRect(0, 0, CellSize, CellSize, Qt::black);
-            frame.fillRect(2, 2, CellSize - 4, CellSize - 4, Qt::white);
-            frame.drawImage(4, 4, Look(cursor).copy(4, 4, CellSize - 8, CellSize - 8));
-            frame.end();
+        if (shown && !paused) { // a black frame two pixels wide, a white one inside it, the cell's look within
             const QRect area(shape.CellLeft(cursor), shape.CellTop(cursor), CellSize, CellSize);
-            QCOMPARE(f.Board()->grab(area).toImage().convertToFormat(QImage::Format_RGB32), framed);
+            const QImage framed = f.Board()->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+            for (const int at : {0, 1, CellSize - 1}) QCOMPARE(framed.pixel(at, CellSize - 1 - at), qRgb(0, 0, 0));
+            for (const int at : {2, 3, CellSize - 3})
+                QCOMPARE(framed.pixel(at, CellSize - 1 - at), qRgb(255, 255, 255));
+            QCOMPARE(framed.copy(4, 4, CellSize - 8, CellSize - 8),
+                     Look(cursor).copy(4, 4, CellSize - 8, CellSize - 8));
         }
         QCOMPARE(f.PanelText("Bricks"), QString::number(Count(model)));
         QCOMPARE(f.window.Surface().Cursor(), shown ? cursor : -1);
