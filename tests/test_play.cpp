@@ -104,7 +104,8 @@ struct RandomPlay {
     std::map<int, int>& endings; // games ended, by the bricks left
     Settings records{f.store};
     Geometry shape{0, 0};
-    const char* size = nullptr; // the item of the board's size
+    const char* size = nullptr; // the items of the board's size and number of colours
+    QString colours = QStringLiteral("mnuFileBoardColours%1").arg(f.window.Game().Kind().colours);
     Colours model, start;
     std::vector<int> held;    // the group the left button or a press key went down on
     std::vector<int> removed; // the group just let go of, until the first frame
@@ -269,12 +270,12 @@ struct RandomPlay {
         if (pauses && pauses->bounded(40) == 0) Pause();          // a player called away, or back
         if (random.bounded(50) == 0) TakeStep(random.bounded(2)); // a press held is taken back
         if (random.bounded(paused ? 10 : 100)) return;            // a new deal ends a pause
-        const QString size = SizeItems[random.bounded(3)];
-        const QString colours
+        const QString sizeItem = SizeItems[random.bounded(3)];
+        const QString count
             = QStringLiteral("mnuFileBoardColours%1").arg(random.bounded(FewestColours, ColourCount + 1));
         const QString item
-            = QStringList{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols", "less motion", size,
-                          colours,          "numbered"}[random.bounded(8)];
+            = QStringList{"mnuFileNewGame", "mnuFileRetry", "mnuViewStatusbar", "mnuViewSymbols", "less motion",
+                          sizeItem,         count,          "numbered"}[random.bounded(8)];
         if (item == "numbered") return NewNumberedGame();
         const BoardKind before = f.window.Game().Kind();
         item == "less motion" ? f.window.ReduceMotion(still = !still) : f.Choose(item);
@@ -282,6 +283,7 @@ struct RandomPlay {
         const bool dealt = item == "mnuFileNewGame" || f.window.Game().Kind() != before;
         if (dealt || item == "mnuFileRetry") Started(dealt ? Start::Dealt : Start::Retried);
         symbols ^= item == "mnuViewSymbols";
+        colours = item == count ? count : colours;
         Verify();
     }
 
@@ -519,6 +521,7 @@ struct RandomPlay {
         QCOMPARE(Item("mnuMoveUndo")->isEnabled(), !paused && !undoable.empty());
         QCOMPARE(Item("mnuMoveRedo")->isEnabled(), !paused && !redoable.empty());
         QVERIFY(Item(size)->isChecked());
+        QVERIFY(Item(colours)->isChecked());
         if (running) clock = Clock(elapsed / 1000); // at a pause, as it stood
         if (timer->isActive()) QMetaObject::invokeMethod(timer, "timeout");
         QCOMPARE(f.PanelText("Time"), clock);
@@ -537,7 +540,7 @@ struct RandomPlay {
         QCOMPARE(board->focusChild(), shown ? cell : nullptr);
     }
 
-    const QAction* Item(const char* name) const { return f.window.findChild<QAction*>(name); }
+    const QAction* Item(const QString& name) const { return f.window.findChild<QAction*>(name); }
 
     // The name of the cursor's cell, as a screen reader hears it.
     QString Heard() const

@@ -11,6 +11,7 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QtTest>
 
@@ -71,11 +72,20 @@ QStringList Texts()
 }
 
 // Whatever is cut off, at the application's font: in the high-score window, each label whose text needs more room
-// than it has; on the pause cover of the smallest board, each edge its words run into.
+// than it has; on the pause cover of the smallest board, each edge its words run into. And each menu, the menu bar
+// among them, where an access key stands twice.
 QStringList CutOff()
 {
     GameFixture f;
     QStringList cut;
+    QList<const QWidget*> menus{f.window.menuBar()};
+    for (const QMenu* menu : f.window.menuBar()->findChildren<QMenu*>()) menus << menu;
+    for (const QWidget* menu : menus) {
+        QStringList keys;
+        for (const QAction* item : menu->actions()) keys << QKeySequence::mnemonic(item->text()).toString();
+        keys.removeAll(QString());
+        if (keys.size() != QSet<QString>(keys.begin(), keys.end()).size()) cut << "keys twice: " + keys.join(' ');
+    }
     Settings records(f.store);
     records.SaveBestRecord(NormalKind, 9, 86399 / SecondsPerDay, "Ann");
     frmHighScore scores(records, nullptr);
@@ -252,15 +262,12 @@ private slots:
                          "Bricks left: 80", "Move undone: 8 bricks back, 80 left. " + yellow, "Bricks left: 72",
                          "Move done again: 8 bricks removed, 72 left. " + grey, grey + ", pressed", grey, "focus 54",
                          empty, empty, "Time: 00:00:00", "Paused. Press P or click to continue.", "Resumed."}));
-        // A table of cells that are list items, named "Board", where nothing is selected; each cell as the random
-        // games walk them, on every kind of board.
+        // A table of cells that are list items, where nothing is selected and nothing is off the board; each cell as
+        // the random games walk them, on every kind of board.
         QCOMPARE(board->role(), QAccessible::Table);
-        QCOMPARE(board->text(QAccessible::Name), "Board");
         QCOMPARE(board->child(0)->role(), QAccessible::ListItem);
-        QCOMPARE(board->child(-1), nullptr);
-        QCOMPARE(board->child(board->childCount()), nullptr);
-        QCOMPARE(board->tableInterface()->cellAt(0, -1), nullptr);
         QCOMPARE(board->tableInterface()->selectedCellCount(), 0);
+        QCOMPARE(board->child(board->childCount()), nullptr);
     }
 };
 
