@@ -14,16 +14,11 @@
 #include "platform/settings_store.h"
 #include "platform/ticks.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
-
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 
 #include <functional>
 
@@ -83,27 +78,6 @@ inline QString RecordSection(const BoardKind& kind, int N)
     const Geometry& shape = kind.shape;
     const QString of = QStringLiteral("%1x%2c%3").arg(shape.Columns()).arg(shape.Rows()).arg(kind.colours);
     return QStringLiteral("Bricks%1(%2)").arg(kind == NormalKind ? QString() : of).arg(N);
-}
-
-// Notes what a screen reader is told from now on, as one does: what the board says, its focus moving to a cell as
-// "focus N", and the new names of the status bar's panels.
-inline void ListenToBoard(QStringList& heard)
-{
-    static QStringList* into = nullptr;
-    into = &heard;
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
-    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        QAccessibleInterface* source = event->accessibleInterface();
-        if (event->type() == QAccessible::Focus && qobject_cast<BoardSurface*>(event->object()))
-            *into << QString("focus %1").arg(event->child());
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        if (event->type() == QAccessible::Announcement)
-            *into << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
-#endif
-        if ((event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
-            || (event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
-            *into << source->text(QAccessible::Name);
-    });
 }
 
 struct FakeClock final : public Clock {

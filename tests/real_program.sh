@@ -11,7 +11,8 @@ fail() { echo "real_program.sh: $*"; exit 1; }
 soon() { for _ in $(seq 50); do "$@" && return; sleep 0.1; done; return 1; }
 # A window of that whole title shown, of the game's if its process is given; xsm's windows name no process.
 shown() { xdotool search --all --onlyvisible ${2:+--pid "$2"} --name "^$1\$" > /dev/null; }
-pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
+# The colours of an area of the screen, WIDTHxHEIGHT+X+Y, one a line.
+colours() { import -window root -crop "$1" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | sort -u; }
 board() { import -window root -crop 320x448+271+81 -depth 8 rgb:- | md5sum; }
 keys() { xdotool windowfocus "$main"; for key; do xdotool key "$key"; sleep 0.2; done; }
 # xsm's window at the top left: its Shutdown button's menu, and its popup for a save, where the session's name is
@@ -47,7 +48,7 @@ session() {
 session first '[View]\nSymbols=true\n'
 main=$(xdotool search --all --onlyvisible --pid $game --name '^Bricks$')
 # The board drawn, its first brick's corner tip in the board colour at (271, 81).
-drawn() { [ "$(pixel 271 81)" = '#6487DC' ]; }
+drawn() { [ "$(colours 1x1+271+81)" = '#6487DC' ]; }
 soon drawn || fail "no board"
 # The choice of colour symbols read from the file and, taken back, kept there.
 keys alt+v c
@@ -57,8 +58,8 @@ soon shown Vondrel $game || fail "File > Exit does not ask"
 xdotool key n sleep 0.3
 kill -0 $game || fail "No to the exit question ended the program"
 
-keys p # paused: the board covered, the first brick's middle too, as it stays
-[ "$(pixel 287 97)" = '#6487DC' ] || fail "P did not cover the board"
+keys p # paused: the board covered, all of its bottom rows below the words too, as it stays
+[ "$(colours 320x64+271+465)" = '#6487DC' ] || fail "P did not cover the board"
 before=$(board)
 xdotool mousemove 40 38 click 1 # Checkpoint
 save Checkpoint 65

@@ -13,6 +13,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
 #include <cstring>
 #include <map>
 #include <optional>
@@ -86,7 +90,29 @@ QString Clock(qint64 seconds)
     return QTime(0, 0).addSecs(int(seconds % 86400)).toString("hh:mm:ss");
 }
 
+const QString Notice = "Paused. Press P or click to continue.";
+const QString Hint = "Arrow keys move, Space or Return removes a group.";
+
 const std::array<const char*, 3> SizeItems{"mnuFileBoardSmall", "mnuFileBoardNormal", "mnuFileBoardLarge"};
+
+// Notes what a screen reader is told from now on, as one does: what the board says, and the new names of the status
+// bar's panels.
+inline void ListenToBoard(QStringList& heard)
+{
+    static QStringList* into = nullptr;
+    into = &heard;
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true); // as when a screen reader asks
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* source = event->accessibleInterface();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            *into << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+        if ((event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification)
+            || (event->type() == QAccessible::NameChanged && qobject_cast<QLabel*>(event->object())))
+            *into << source->text(QAccessible::Name);
+    });
+}
 
 // Gestures with any button anywhere, or with the keys; the menus now and then, mid-press too, another kind of board,
 // the desktop's wish for less motion, and in some games pauses, time passing while paused; moves taken back and done
@@ -118,6 +144,7 @@ struct RandomPlay {
     bool pressed = false; // whether it shows pressed
     int cursor = 0;       // the keyboard's cursor
     bool shown = false, symbols = false, running = true, paused = false;
+    bool hint = true;                                  // whether the board still gives its hint
     bool dealt = false;                                // whether the game's start is the board of its number
     bool still = false;                                // the desktop asks for less motion
     std::optional<QRandomGenerator> pauses;            // in some games, when to pause and go on
@@ -307,12 +334,16 @@ struct RandomPlay {
         Verify();
     }
 
-    // The pause chosen, or the key P: a press held is taken back; time goes on, but not the time played.
+    // The pause chosen, or the key P: a press held is taken back; time goes on, but not the time played. A screen
+    // reader hears of it.
     void Pause()
     {
+        heard.clear();
         f.Choose("mnuFilePause");
         paused = running && !paused;
         if (paused) Drop();
+        const QStringList told{paused ? Notice : "Resumed."};
+        QCOMPARE(heard.filter(QRegularExpression("^(Paused\\.|Resumed)")), running ? told : QStringList());
         Verify();
     }
 
@@ -403,9 +434,11 @@ struct RandomPlay {
             undoable.push_back({model, shown ? cursor : -1});
             redoable.clear();
         }
-        Change(removes ? Removed(shape, model, held) : model, removes, send, releases ? [this] { Drop(); } : update);
-        // Said to the player of the keys, whose cursor shows.
+        const Colours after = removes ? Removed(shape, model, held) : model;
+        Change(after, removes, send, releases ? [this] { Drop(); } : update);
+        // Said to the player of the keys, whose cursor shows; the count's panel tells of its change to everyone.
         QCOMPARE(heard.filter(QRegularExpression("^\\d+ bricks removed, \\d+ left")).size(), removes && shown ? 1 : 0);
+        QCOMPARE(heard.count("Bricks left: " + QString::number(Count(after))), removes ? 1 : 0);
     }
 
     // Sends an event that leaves the board `after`, a move that may end the game when `moves`, and checks the
@@ -528,7 +561,8 @@ struct RandomPlay {
         QVERIFY2(clock >= played, "the time played went back"); // hh:mm:ss in order, also across an undo
         played = clock;
         // As a screen reader walks the board: a table of its rows and columns, the cursor's cell at its place there,
-        // named for what it holds, or for its place alone while paused, and the focus where the cursor is shown.
+        // named for what it holds, or for its place alone while paused, and the focus where the cursor is shown;
+        // nothing selected, nothing off the board.
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
         QAccessibleInterface* cell
             = board->tableInterface()->cellAt(cursor / shape.Columns(), cursor % shape.Columns());
@@ -538,6 +572,13 @@ struct RandomPlay {
         QCOMPARE(cell->tableCellInterface()->table(), board);
         QCOMPARE(cell->text(QAccessible::Name), Heard());
         QCOMPARE(board->focusChild(), shown ? cell : nullptr);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(cell->role(), QAccessible::ListItem);
+        QCOMPARE(board->tableInterface()->selectedCellCount(), 0);
+        QCOMPARE(board->child(board->childCount()), nullptr);
+        // The board's description: a hint on how to begin until the keyboard's cursor first shows, or the pause.
+        hint = hint && !shown;
+        QCOMPARE(board->text(QAccessible::Description), paused ? Notice : hint ? Hint : QString());
     }
 
     const QAction* Item(const QString& name) const { return f.window.findChild<QAction*>(name); }

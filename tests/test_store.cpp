@@ -2,6 +2,7 @@
 #include "fixture.h"
 
 #include "main_window/board_settings.h"
+#include "main_window/view_settings.h"
 #include "scores/frm_high_score.h"
 #include "scores/settings.h"
 
@@ -19,19 +20,27 @@ struct PrivateStore {
     Settings settings{store};
     QString File() const { return folder.filePath("Vondrel/Vondrel.conf"); }
 
-    // Every record as "seconds name", read through a fresh store as the next run would.
-    QStringList Records() const
+    // A record as "seconds name", read through a fresh store as the next run would.
+    QString Record(int N) const
     {
         SettingsStore reread(folder.path());
         const Settings records(reread);
-        QStringList lines;
-        for (int N = 0; N < Settings::RecordRows; ++N)
-            lines << QString("%1 %2")
-                         .arg(qRound64(records.GetBestTime(NormalKind, N) * SecondsPerDay))
-                         .arg(records.GetBestName(NormalKind, N));
-        return lines;
+        const qint64 seconds = qRound64(records.GetBestTime(NormalKind, N) * SecondsPerDay);
+        return QString("%1 %2").arg(seconds).arg(records.GetBestName(NormalKind, N));
     }
 };
+
+// The zoom and the board kept, as "percent columnsxrows colours".
+QString Kept(SettingsStore& store)
+{
+    const BoardKind kind = BoardSettings(store).Kind();
+    const Geometry& shape = kind.shape;
+    return QString("%1 %2x%3 %4")
+        .arg(ViewSettings(store).Zoom())
+        .arg(shape.Columns())
+        .arg(shape.Rows())
+        .arg(kind.colours);
+}
 
 // The high-score window's rows as "N|time|name", filled as it opens.
 QStringList RowsShown(frmHighScore& window)
@@ -89,7 +98,7 @@ private slots:
                          Settings::Outcome::Saved);
             QCOMPARE(QSettings(store.File(), QSettings::IniFormat).value("Bricks(3)/" + key).toString(), kept);
             QLocale::setDefault(QLocale(QLocale::Arabic));
-            QCOMPARE(store.Records()[3], read);
+            QCOMPARE(store.Record(3), read);
         }
         // The clock shows only what is left within a day, also of two readings a hair short of a whole second.
         QCOMPARE(FormatLongTime(Days(90083)) + ' ' + FormatLongTime((45000.0 + Days(10)) - 45000.0),
@@ -105,7 +114,7 @@ private slots:
         PrivateStore blocked, damaged;
         QVERIFY(QFile(blocked.folder.filePath("Vondrel")).open(QIODevice::WriteOnly));
         QCOMPARE(blocked.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Unwritable);
-        QCOMPARE(blocked.Records(), PrivateStore().Records());
+        QCOMPARE(blocked.Record(1), "0 ");
         QFile file(damaged.File());
         QVERIFY2(QDir().mkpath(damaged.folder.filePath("Vondrel")) && file.open(QIODevice::WriteOnly)
                      && file.write("[Bricks(1)\n") > 0 && file.flush() && file.setPermissions(QFile::ReadOwner),
@@ -115,8 +124,34 @@ private slots:
         QCOMPARE(damaged.settings.SaveBestRecord(NormalKind, 1, Days(83), "Nobody"), Settings::Outcome::Saved);
     }
 
-    // Filled afresh at each opening; a time of 0 is no record.
-    void highScoreWindow()
+    // The choices kept, as the README gives them, and read back; anything else stored counts as the usual zoom of
+    // 100 %, the usual board's size or its number of colours, key by key.
+    void keptChoices()
+    {
+        PrivateStore store;
+        QVERIFY(BoardSettings(store.store).SaveKind({BoardSizes[2], 4}));
+        QVERIFY(ViewSettings(store.store).SaveZoom(150));
+        QCOMPARE(Kept(store.store), "150 15x20 4");
+        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).value("Board/Size").toString(), "15x20");
+        // Section, key, and texts stored there that are none of the choices.
+        const std::tuple<QString, QString, QStringList> damaged[]{
+            {"View", "Zoom", {"175", "450", "50", "0150", " 150", "150%", "-150", "1.5e2", "4294967446", ""}},
+            {"Board", "Size", {"15X20", " 8x10", "8x10x", "10x15", ""}},
+            {"Board", "Colours", {"2", "04", "7", ""}}};
+        for (const auto& [section, key, texts] : damaged) {
+            for (const QString& text : texts) {
+                PrivateStore fresh;
+                fresh.store.Change("Vondrel", section, [&](SettingsStore::Section& kept) { kept.Set(key, text); });
+                QVERIFY2(Kept(fresh.store) == "100 10x14 5", qPrintable(key + '=' + text));
+            }
+        }
+    }
+
+    // Every kind of board keeps its records in sections of its own, named as the README says: records on every other
+    // kind leave the usual board's sections byte for byte as they were. The high-score window, filled afresh at each
+    // opening, shows the table of the kind it opens for, names any other kind in its title, and takes a time of 0 for
+    // no record.
+    void recordsPerKind()
     {
         PrivateStore store;
         frmHighScore window(store.settings, nullptr);
@@ -127,54 +162,12 @@ private slots:
             {3, 83, "Ann"}, {7, 90000, ""}, {9, 5, "<b>Bo</b> & Co"}, {5, 0, "Ghost"}, {10, 1, "Ten"}};
         for (const auto& [N, seconds, name] : saved)
             QCOMPARE(store.settings.SaveBestRecord(NormalKind, N, Days(seconds), name), Settings::Outcome::Saved);
-        expected[3] = "3|00:01:23|Ann";
-        expected[7] = "7|01:00:00|";
-        expected[9] = "9|00:00:05|<b>Bo</b> & Co";
-        QCOMPARE(RowsShown(window), expected);
-
-        // Names as plain text, in a window of fixed size with the three headings and ten rows, no more.
-        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->textFormat(), Qt::PlainText);
-        QCOMPARE(window.findChildren<QLabel*>().size(), 33);
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        // At the usual font, as designed: 313 by 193, the rows 16 apart from 24 down, the names' to the margin.
-        QCOMPARE(window.size(), QSize(313, 193));
-        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->geometry(), QRect(112, 168, 193, 17));
-    }
-
-    // The board chosen, kept as it is written; anything else stored counts as the usual board's size, or its number
-    // of colours.
-    void keptBoard()
-    {
-        PrivateStore store;
-        BoardSettings kept(store.store);
-        QVERIFY(kept.SaveKind({BoardSizes[2], 4}));
-        QCOMPARE(kept.Kind(), (BoardKind{BoardSizes[2], 4}));
-        const std::tuple<QString, QString, BoardKind> stored[]{{"8x10", "6", {BoardSizes[0], 6}},
-                                                               {"15X20", "3", {NormalKind.shape, 3}},
-                                                               {" 8x10", "2", NormalKind},
-                                                               {"15x20", "04", {BoardSizes[2], 5}},
-                                                               {"", "", NormalKind}};
-        for (const auto& [size, colours, kind] : stored) {
-            store.store.Change("Vondrel", "Board", [&](SettingsStore::Section& board) {
-                board.Set("Size", size);
-                board.Set("Colours", colours);
-            });
-            QVERIFY2(kept.Kind() == kind, qPrintable(size + ' ' + colours));
-        }
-    }
-
-    // Every kind of board keeps its records in sections of its own, named as the README says: records on every other
-    // kind leave the usual board's sections byte for byte as they were. The high-score window shows the table of the
-    // kind it opens for, and names any other kind in its title.
-    void recordsPerKind()
-    {
-        PrivateStore store;
-        QCOMPARE(store.settings.SaveBestRecord(NormalKind, 3, Days(83), "Ann"), Settings::Outcome::Saved);
-        const auto usual = [&store] { // the usual board's section of the file, as it stands
+        const auto usual = [&store] { // the usual board's sections of the file, as they stand
             QFile file(store.File());
-            const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-            const qsizetype start = text.indexOf("[Bricks%283%29]");
-            return text.mid(start, text.indexOf("\n[", start) - start);
+            QByteArray sections;
+            for (const QByteArray& section : (file.open(QIODevice::ReadOnly) ? file.readAll() : "").split('['))
+                sections += section.startsWith("Bricks%28") ? section.trimmed() : "";
+            return sections;
         };
         const QByteArray before = usual();
         for (const BoardKind& kind : Kinds()) {
@@ -184,16 +177,26 @@ private slots:
                          Settings::Outcome::Saved);
         }
         QCOMPARE(usual(), before);
-        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).childGroups().size(), qsizetype(Kinds().size()));
+        QCOMPARE(QSettings(store.File(), QSettings::IniFormat).childGroups().size(),
+                 qsizetype(Kinds().size() - 1 + saved.size()));
         for (const BoardKind& kind : Kinds())
             QCOMPARE(store.settings.GetBestName(kind, 3), kind == NormalKind ? "Ann" : RecordSection(kind, 3));
-        frmHighScore window(store.settings, nullptr);
         window.ShowKind({BoardSizes[2], 4});
         QCOMPARE(RowsShown(window)[3], "3|00:01:44|Bricks15x20c4(3)");
         QCOMPARE(window.windowTitle(), "High score: 15 × 20, 4 colours");
         window.ShowKind(NormalKind);
-        QCOMPARE(RowsShown(window)[3], "3|00:01:23|Ann");
+        expected[3] = "3|00:01:23|Ann";
+        expected[7] = "7|01:00:00|";
+        expected[9] = "9|00:00:05|<b>Bo</b> & Co";
+        QCOMPARE(RowsShown(window), expected);
         QCOMPARE(window.windowTitle(), "High score");
+        // Names as plain text, in a window of fixed size with the three headings and ten rows, no more. At the usual
+        // font, as designed: 313 by 193, the rows 16 apart from 24 down, the names' to the margin.
+        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->textFormat(), Qt::PlainText);
+        QCOMPARE(window.findChildren<QLabel*>().size(), 33);
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.size(), QSize(313, 193));
+        QCOMPARE(window.findChild<QLabel*>("lblNamn9")->geometry(), QRect(112, 168, 193, 17));
     }
 };
 

@@ -1,6 +1,6 @@
-// The main window on the offscreen platform: the desktop's wish for less motion, its texts in each language, and what
-// screen readers see. Play itself is in test_play, the window on a real screen in test_on_screen, and the kept choice
-// of colour symbols in the real program's test.
+// The main window on the offscreen platform: the desktop's wish for less motion and its texts in each language. Play
+// itself, and what a screen reader sees of it, is in test_play, the window on a real screen in test_on_screen, and the
+// kept choice of colour symbols in the real program's test.
 #include "fixture.h"
 
 #include "platform/desktop_motion.h"
@@ -170,35 +170,24 @@ private slots:
         QTest::addColumn<QString>("desktop");   // its languages, the first first
         QTest::addColumn<QString>("heard");     // the File menu, and Qt's Yes button
         QTest::addColumn<QStringList>("alike"); // the texts the language writes as English does
-        const QStringList all{"all"}, none, normal{"&Normal (10 × 14)"}, pause{"&Pause", "&Normal (10 × 14)"};
-        for (const char* desktop : {"en-GB,fr-FR", "C", "zh-TW", "zh-HK", "pt-PT"})
-            QTest::newRow(desktop) << desktop << "&File|&Yes" << all;
-        QTest::newRow("cs") << "cs-CZ"
-                            << "&Soubor|&Ano" << none;
-        QTest::newRow("de") << "de-DE"
-                            << "&Datei|&Ja" << pause + QStringList{"Name:"};
-        QTest::newRow("es") << "es-ES"
-                            << "&Archivo|&Sí" << normal;
-        QTest::newRow("fr") << "fr-FR"
-                            << "&Fichier|&Oui" << pause;
-        QTest::newRow("it") << "it-IT"
-                            << "&File|&Sì" << QStringList{"&File"};
-        QTest::newRow("ja") << "ja-JP"
-                            << "ゲーム(&G)|はい(&Y)" << none;
-        QTest::newRow("nl") << "nl-NL"
-                            << "&Bestand|&Ja" << none;
-        QTest::newRow("pl") << "pl-PL"
-                            << "&Plik|&Tak" << none;
-        QTest::newRow("pt-BR") << "pt-BR"
-                               << "&Arquivo|&Sim" << normal;
-        QTest::newRow("ru") << "ru-RU"
-                            << "&Файл|&Да" << none;
-        QTest::newRow("sv") << "sv-SE"
-                            << "&Arkiv|&Ja" << normal;
-        QTest::newRow("uk") << "uk-UA"
-                            << "&Файл|Т&ак" << none;
-        QTest::newRow("zh-CN") << "zh-CN"
-                               << "游戏(&G)|是(&Y)" << none;
+        const auto row = [](const char* desktop, const QString& heard, const QStringList& alike) {
+            QTest::newRow(desktop) << QString(desktop) << heard << alike;
+        };
+        const QStringList none, normal{"&Normal (10 × 14)"}, pause{"&Pause", "&Normal (10 × 14)"};
+        for (const char* desktop : {"en-GB,fr-FR", "C", "zh-TW", "zh-HK", "pt-PT"}) row(desktop, "&File|&Yes", {"all"});
+        row("cs-CZ", "&Soubor|&Ano", none);
+        row("de-DE", "&Datei|&Ja", pause + QStringList{"Name:"});
+        row("es-ES", "&Archivo|&Sí", normal);
+        row("fr-FR", "&Fichier|&Oui", pause);
+        row("it-IT", "&File|&Sì", {"&File"});
+        row("ja-JP", "ゲーム(&G)|はい(&Y)", none);
+        row("nl-NL", "&Bestand|&Ja", none);
+        row("pl-PL", "&Plik|&Tak", none);
+        row("pt-BR", "&Arquivo|&Sim", normal);
+        row("ru-RU", "&Файл|&Да", none);
+        row("sv-SE", "&Arkiv|&Ja", normal);
+        row("uk-UA", "&Файл|Т&ак", none);
+        row("zh-CN", "游戏(&G)|是(&Y)", none);
     }
 
     void languages()
@@ -223,51 +212,6 @@ private slots:
             QApplication::setFont(usual);
             QCOMPARE(cut, QStringList());
         }
-    }
-
-    // The board is a table of cells named by what they hold and nothing selected; the cursor's moves are told to a
-    // screen reader as the focus, and each press, a removal, the move taken back and done again and taking a press back
-    // are said; the panels name their values, and tell of a change only when there is one. A hint on how to begin until
-    // the keys are used.
-    void accessibleBoard()
-    {
-        GameFixture f;
-        f.StartFrom(QStringList(8, "1234512345"));
-        QStringList heard;
-        ListenToBoard(heard);
-        const QString hint = f.Board()->accessibleDescription();
-        const auto type = [&f](const QList<int>& keys) {
-            for (const int key : keys) {
-                QKeyEvent event(key > 0 ? QEvent::KeyPress : QEvent::KeyRelease, qAbs(key), Qt::NoModifier);
-                QApplication::sendEvent(f.Board(), &event);
-            }
-        };
-        type({Qt::Key_Right, Qt::Key_Space, -Qt::Key_Space});
-        f.Choose("mnuMoveUndo");
-        f.Choose("mnuMoveRedo");
-        type({Qt::Key_Space, Qt::Key_Escape, -Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, -Qt::Key_Space});
-        for (int tick = 0; tick < 3; ++tick) QMetaObject::invokeMethod(f.window.findChild<QTimer*>(), "timeout");
-        // Paused, the board says why.
-        f.Choose("mnuFilePause");
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(f.Board());
-        QCOMPARE(board->text(QAccessible::Description), "Paused. Press P or click to continue.");
-        f.Choose("mnuFilePause");
-        QAccessible::installUpdateHandler(nullptr);
-        QCOMPARE(hint + '|' + f.Board()->accessibleDescription(), "Arrow keys move, Space or Return removes a group.|");
-        const QString grey = "Grey brick, column 5, row 7, group of 8", empty = "Empty, column 5, row 6";
-        const QString yellow = "Yellow brick, column 5, row 7, group of 8";
-        QCOMPARE(
-            heard,
-            QStringList({"focus 64", yellow + ", pressed", "Bricks left: 72", "8 bricks removed, 72 left. " + grey,
-                         "Bricks left: 80", "Move undone: 8 bricks back, 80 left. " + yellow, "Bricks left: 72",
-                         "Move done again: 8 bricks removed, 72 left. " + grey, grey + ", pressed", grey, "focus 54",
-                         empty, empty, "Time: 00:00:00", "Paused. Press P or click to continue.", "Resumed."}));
-        // A table of cells that are list items, where nothing is selected and nothing is off the board; each cell as
-        // the random games walk them, on every kind of board.
-        QCOMPARE(board->role(), QAccessible::Table);
-        QCOMPARE(board->child(0)->role(), QAccessible::ListItem);
-        QCOMPARE(board->tableInterface()->selectedCellCount(), 0);
-        QCOMPARE(board->child(board->childCount()), nullptr);
     }
 };
 
