@@ -124,8 +124,10 @@ private slots:
                                                              {"silent", {{appearance, 1U}}, false},
                                                              {"no bus", {}, false}};
         for (const auto& [row, values, reduced] : cases) {
+            const QTemporaryDir sockets; // which a bus ended by a kill leaves behind
             QProcess daemon;
-            daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+            daemon.start("dbus-daemon",
+                         {"--session", "--nofork", "--print-address=1", "--address=unix:dir=" + sockets.path()});
             const auto stop = qScopeGuard([&daemon] {
                 daemon.kill();
                 daemon.waitForFinished();
