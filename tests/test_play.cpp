@@ -97,7 +97,7 @@ const std::array<const char*, 3> SizeItems{"mnuFileBoardSmall", "mnuFileBoardNor
 
 // Notes what a screen reader is told from now on, as one does: what the board says, and the new names of the status
 // bar's panels.
-inline void ListenToBoard(QStringList& heard)
+void ListenToBoard(QStringList& heard)
 {
     static QStringList* into = nullptr;
     into = &heard;
