@@ -19,7 +19,7 @@ BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent)
     BoardAccessible::Install();
     //: What screen readers call the board of bricks.
     setAccessibleName(tr("Board"));
-    // Said when the board first has the focus, until the keys have been used.
+    // Until the keys have been used.
     //: Said when the board first has the focus: the arrow keys move the keyboard's cursor from brick to brick.
     setAccessibleDescription(tr("Arrow keys move, Space or Return removes a group."));
 }
